@@ -1,0 +1,57 @@
+#include "config/URegional.h"
+
+#include <QLocale>
+
+namespace {
+std::unique_ptr<TConfiguracionRegional>& Current() {
+    static std::unique_ptr<TConfiguracionRegional> current;
+    return current;
+}
+} // namespace
+
+QChar TConfiguracionRegional::DecimalSeparator() const {
+    const QString separator = QLocale::system().decimalPoint();
+    return separator.isEmpty() ? QLatin1Char('.') : separator.at(0);
+}
+
+QString TConfiguracionRegional::ShortDateFormat() const {
+    return WithFourDigitYear(QLocale::system().dateFormat(QLocale::ShortFormat));
+}
+
+TConfiguracionRegionalFija::TConfiguracionRegionalFija(QChar decimalSeparator,
+                                                       const QString& shortDateFormat)
+    : decimalSeparator_(decimalSeparator), shortDateFormat_(WithFourDigitYear(shortDateFormat)) {}
+
+const TConfiguracionRegional& Regional() {
+    static const TConfiguracionRegional system;
+    return Current() ? *Current() : system;
+}
+
+void SetRegional(std::unique_ptr<TConfiguracionRegional> settings) {
+    Current() = std::move(settings);
+}
+
+QString WithFourDigitYear(const QString& dateFormat) {
+    QString result;
+    bool quoted = false;
+    for (qsizetype i = 0; i < dateFormat.size();) {
+        const QChar c = dateFormat.at(i);
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+            result += c;
+            ++i;
+            continue;
+        }
+        if (quoted || c != QLatin1Char('y')) {
+            result += c;
+            ++i;
+            continue;
+        }
+        qsizetype run = 0;
+        while (i + run < dateFormat.size() && dateFormat.at(i + run) == QLatin1Char('y'))
+            ++run;
+        result += (run == 2 || run == 1) ? QStringLiteral("yyyy") : QString(run, QLatin1Char('y'));
+        i += run;
+    }
+    return result;
+}
