@@ -1,0 +1,268 @@
+#include "document/UXMLTexto.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+namespace {
+
+// Windows-1252 in the range 0x80-0x9F; the five unassigned bytes keep their C1 code point.
+const char32_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += char(cp);
+    } else if (cp < 0x800) {
+        out += char(0xC0 | (cp >> 6));
+        out += char(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += char(0xE0 | (cp >> 12));
+        out += char(0x80 | ((cp >> 6) & 0x3F));
+        out += char(0x80 | (cp & 0x3F));
+    } else {
+        out += char(0xF0 | (cp >> 18));
+        out += char(0x80 | ((cp >> 12) & 0x3F));
+        out += char(0x80 | ((cp >> 6) & 0x3F));
+        out += char(0x80 | (cp & 0x3F));
+    }
+}
+
+enum class Encoding { Utf8, Latin1, Cp1252, Utf16 };
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
+std::string DeclaredEncoding(const char* bytes, size_t size) {
+    const std::string head(bytes, std::min<size_t>(size, 512));
+    if (head.compare(0, 5, "<?xml") != 0)
+        return std::string();
+    const size_t end = head.find("?>");
+    const size_t at = head.find("encoding", 0);
+    if (at == std::string::npos || (end != std::string::npos && at > end))
+        return std::string();
+    size_t quote = head.find_first_of("\"'", at);
+    if (quote == std::string::npos)
+        return std::string();
+    const size_t close = head.find(head[quote], quote + 1);
+    if (close == std::string::npos)
+        return std::string();
+    return Lower(head.substr(quote + 1, close - quote - 1));
+}
+
+bool IsValidUtf8(const unsigned char* p, size_t size) {
+    size_t i = 0;
+    while (i < size) {
+        const unsigned char c = p[i];
+        size_t extra;
+        char32_t cp;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            extra = 3;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + extra >= size)
+            return false;
+        for (size_t k = 1; k <= extra; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (p[i + k] & 0x3F);
+        }
+        const char32_t minimum = extra == 1 ? 0x80 : extra == 2 ? 0x800 : 0x10000;
+        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+std::string SingleByteToUtf8(const unsigned char* p, size_t size, Encoding encoding) {
+    std::string out;
+    out.reserve(size + size / 8);
+    for (size_t i = 0; i < size; ++i) {
+        const unsigned char c = p[i];
+        if (c < 0x80)
+            out += char(c);
+        else if (encoding == Encoding::Cp1252 && c < 0xA0)
+            AppendUtf8(out, kCp1252High[c - 0x80]);
+        else
+            AppendUtf8(out, c);
+    }
+    return out;
+}
+
+// Decodes one code point of valid UTF-8 (as produced by the parser and by QString).
+char32_t NextCodePoint(const unsigned char*& p) {
+    const unsigned char c = *p++;
+    if (c < 0x80)
+        return c;
+    int extra = (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 0;
+    if (extra == 0)
+        return 0xFFFD;
+    char32_t cp = c & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) {
+        if ((*p & 0xC0) != 0x80)
+            return 0xFFFD;
+        cp = (cp << 6) | (*p++ & 0x3F);
+    }
+    return cp;
+}
+
+// XML 1.0 has no way to write these; vertical tab and form feed are kept as line breaks.
+bool ForbiddenInXml(char32_t cp, char32_t& replacement) {
+    if ((cp < 0x20 && cp != '\t' && cp != '\n' && cp != '\r') || cp == 0xFFFE || cp == 0xFFFF ||
+        (cp >= 0xD800 && cp <= 0xDFFF)) {
+        replacement = (cp == 0x0B || cp == 0x0C) ? char32_t('\n') : 0;
+        return true;
+    }
+    return false;
+}
+
+void AppendReference(std::string& out, char32_t cp) {
+    out += "&#";
+    out += std::to_string(static_cast<unsigned long>(cp));
+    out += ';';
+}
+
+template <typename Escape> void EscapeEach(const char* utf8, Escape escape) {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8);
+    while (*p) {
+        char32_t cp = NextCodePoint(p);
+        char32_t replacement;
+        if (ForbiddenInXml(cp, replacement)) {
+            if (replacement == 0)
+                continue;
+            cp = replacement;
+        }
+        escape(cp);
+    }
+}
+
+bool OnlyXmlBlanks(const char* utf8) {
+    if (!*utf8)
+        return false;
+    for (const char* p = utf8; *p; ++p)
+        if (*p != ' ' && *p != '\t' && *p != '\n' && *p != '\v' && *p != '\f')
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::string XmlBytesToUtf8(const char* bytes, size_t size) {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
+    if (size >= 2 && ((p[0] == 0xFF && p[1] == 0xFE) || (p[0] == 0xFE && p[1] == 0xFF))) {
+        QStringDecoder decoder(p[0] == 0xFF ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        const QString text = decoder(QByteArrayView(bytes + 2, qsizetype(size - 2)));
+        return text.toStdString();
+    }
+    if (size >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
+        return XmlBytesToUtf8(bytes + 3, size - 3);
+
+    const std::string declared = DeclaredEncoding(bytes, size);
+    if (declared == "iso-8859-1" || declared == "latin1" || declared == "iso_8859-1" ||
+        declared == "iso8859-1" || declared == "l1" || declared == "latin-1")
+        return SingleByteToUtf8(p, size, Encoding::Latin1);
+    if (declared == "windows-1252" || declared == "cp1252")
+        return SingleByteToUtf8(p, size, Encoding::Cp1252);
+    if (IsValidUtf8(p, size))
+        return std::string(bytes, size);
+    return SingleByteToUtf8(p, size, Encoding::Cp1252);
+}
+
+void AppendLatin1Name(std::string& out, const char* utf8) {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8);
+    while (*p) {
+        const char32_t cp = NextCodePoint(p);
+        out += cp <= 0xFF ? char(cp) : '_';
+    }
+}
+
+void AppendEscapedText(std::string& out, const char* utf8) {
+    // A text of blanks alone would be taken for indentation and dropped when read again.
+    bool protectFirst = OnlyXmlBlanks(utf8);
+    EscapeEach(utf8, [&](char32_t cp) {
+        if (protectFirst) {
+            protectFirst = false;
+            AppendReference(out, cp);
+            return;
+        }
+        switch (cp) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '\r': out += "&#13;"; break;
+        default:
+            if (cp <= 0xFF)
+                out += char(cp);
+            else
+                AppendReference(out, cp);
+        }
+    });
+}
+
+void AppendEscapedAttribute(std::string& out, const char* utf8) {
+    EscapeEach(utf8, [&](char32_t cp) {
+        switch (cp) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\t': out += "&#9;"; break;
+        case '\n': out += "&#10;"; break;
+        case '\r': out += "&#13;"; break;
+        default:
+            if (cp <= 0xFF)
+                out += char(cp);
+            else
+                AppendReference(out, cp);
+        }
+    });
+}
+
+void AppendCDataValue(std::string& out, const char* utf8) {
+    out += "<![CDATA[";
+    bool open = true;
+    int closingBrackets = 0;
+    EscapeEach(utf8, [&](char32_t cp) {
+        if (cp == '\r' || cp > 0xFF) {
+            if (open)
+                out += "]]>";
+            open = false;
+            closingBrackets = 0;
+            AppendReference(out, cp);
+            return;
+        }
+        if (!open) {
+            out += "<![CDATA[";
+            open = true;
+            closingBrackets = 0;
+        }
+        if (cp == '>' && closingBrackets >= 2) {
+            out += "]]><![CDATA[";
+            closingBrackets = 0;
+        }
+        out += char(cp);
+        closingBrackets = cp == ']' ? closingBrackets + 1 : 0;
+    });
+    if (!open)
+        out += "<![CDATA[";
+    out += "]]>";
+}
