@@ -8,7 +8,7 @@
 // The user's regional settings as far as the program uses them: the decimal separator of
 // amounts and the short date format of stored dates.
 class TConfiguracionRegional {
-public:
+  public:
     virtual ~TConfiguracionRegional() = default;
     virtual QChar DecimalSeparator() const;
     // A QDate format; the year always has four digits.
@@ -17,12 +17,12 @@ public:
 
 // Fixed settings, for a program that must not depend on the machine (and for tests).
 class TConfiguracionRegionalFija : public TConfiguracionRegional {
-public:
+  public:
     TConfiguracionRegionalFija(QChar decimalSeparator, const QString& shortDateFormat);
     QChar DecimalSeparator() const override { return decimalSeparator_; }
     QString ShortDateFormat() const override { return shortDateFormat_; }
 
-private:
+  private:
     QChar decimalSeparator_;
     QString shortDateFormat_;
 };

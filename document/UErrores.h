@@ -6,23 +6,23 @@
 
 // Base of the program's own errors; the message is meant to be shown to the user as is.
 class EVelornError : public std::runtime_error {
-public:
+  public:
     explicit EVelornError(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& Message() const { return message_; }
 
-private:
+  private:
     QString message_;
 };
 
 // A file that does not parse, or that cannot be written.
 class EXMLError : public EVelornError {
-public:
+  public:
     using EVelornError::EVelornError;
 };
 
 // A stored value that does not convert to the number asked for.
 class EConvertError : public EVelornError {
-public:
+  public:
     using EVelornError::EVelornError;
 };

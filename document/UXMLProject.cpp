@@ -12,11 +12,17 @@
 
 namespace {
 
-pugi::xml_node Wrap(pugi::xml_node_struct* node) { return pugi::xml_node(node); }
+pugi::xml_node Wrap(pugi::xml_node_struct* node) {
+    return pugi::xml_node(node);
+}
 
-std::string Utf8(const QString& text) { return text.toStdString(); }
+std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
 
-QString FromUtf8(const char* text) { return QString::fromUtf8(text); }
+QString FromUtf8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 bool IsTextNode(const pugi::xml_node& node) {
     return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
@@ -94,7 +100,7 @@ LineColumn PositionOf(const std::string& text, std::ptrdiff_t offset) {
 // line of its tags, CDATA on a line of its own; an element mixing text and elements is written
 // on one line so that no indentation can reach its text.
 class TEscritorXML {
-public:
+  public:
     explicit TEscritorXML(std::string& out) : out_(out) {}
 
     void WriteDocument(pugi::xml_node root) {
@@ -103,7 +109,7 @@ public:
             WriteTree(root);
     }
 
-private:
+  private:
     enum class Layout { Empty, Elements, PlainText, CDataText, Mixed };
 
     static Layout LayoutOf(pugi::xml_node element) {
@@ -278,7 +284,9 @@ bool ParseInteger(const QString& text, int& value) {
 // ---------------------------------------------------------------------------------------------
 // TXMLNode
 
-QString TXMLNode::Name() const { return node_ ? FromUtf8(Wrap(node_).name()) : QString(); }
+QString TXMLNode::Name() const {
+    return node_ ? FromUtf8(Wrap(node_).name()) : QString();
+}
 
 int TXMLNode::ChildCount() const {
     int count = 0;
@@ -352,7 +360,8 @@ QString TXMLNode::Text() const {
     if (!node_ || !Wrap(node_).first_child())
         return QString();
     if (!HoldsText())
-        throw EXMLError(QStringLiteral("El elemento \"%1\" no contiene solamente texto.").arg(Name()));
+        throw EXMLError(
+            QStringLiteral("El elemento \"%1\" no contiene solamente texto.").arg(Name()));
     return FromUtf8(Wrap(node_).first_child().value());
 }
 
@@ -501,7 +510,9 @@ void TXMLProject::ForceAttribute(const QString& path, const QString& name, const
     modified_ = true;
 }
 
-TXMLNode TXMLProject::GetNode(const QString& path) { return TXMLNode(FindPath(path), this); }
+TXMLNode TXMLProject::GetNode(const QString& path) {
+    return TXMLNode(FindPath(path), this);
+}
 
 TXMLNode TXMLProject::FindChildByAttribute(const QString& path, const QString& name,
                                            const QString& value) {
@@ -551,4 +562,6 @@ void TXMLProject::Release() {
     Discard();
 }
 
-void TXMLProject::Discard() { document_.reset(); }
+void TXMLProject::Discard() {
+    document_.reset();
+}

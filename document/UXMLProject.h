@@ -17,7 +17,7 @@ class TXMLProject;
 // One element of a TXMLProject, for callers that work on a list of children directly.
 // A null node (IsNull) stands for "no element". A node is valid while its document lives.
 class TXMLNode {
-public:
+  public:
     TXMLNode() = default;
 
     bool IsNull() const { return node_ == nullptr; }
@@ -50,7 +50,7 @@ public:
 
     bool operator==(const TXMLNode& other) const { return node_ == other.node_; }
 
-private:
+  private:
     friend class TXMLProject;
     TXMLNode(pugi::xml_node_struct* node, TXMLProject* owner) : node_(node), owner_(owner) {}
 
@@ -66,7 +66,7 @@ private:
 // can fail) or discarded (Discard: never writes). Destroying it without either discards it,
 // so an operation that fails part-way never writes a half-changed file.
 class TXMLProject {
-public:
+  public:
     // Parses the file when it exists (EXMLError when it does not parse); otherwise starts an
     // empty document with the root element "import", marked modified.
     explicit TXMLProject(const QString& fileName);
@@ -106,7 +106,7 @@ public:
     // The document as it would be written, in ISO-8859-1 bytes with CRLF line breaks.
     std::string Serialize() const;
 
-private:
+  private:
     friend class TXMLNode;
     pugi::xml_node_struct* FindPath(const QString& path);
     pugi::xml_node_struct* Root() const;
