@@ -10,6 +10,10 @@
 
 #include <vector>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 
 pugi::xml_node Wrap(pugi::xml_node_struct* node) {
@@ -265,6 +269,19 @@ class TEscritorXML {
     std::string& out_;
 };
 
+// The previous file stays under the backup name. A second name for the same file is enough,
+// because the new content goes into a new file that is renamed over the old name; where the
+// file system has no such names, the file is copied.
+void KeepBackup(const QString& fileName, const QString& backupName) {
+    QFile::remove(backupName);
+#ifdef Q_OS_UNIX
+    if (::link(QFile::encodeName(fileName).constData(),
+               QFile::encodeName(backupName).constData()) == 0)
+        return;
+#endif
+    QFile::copy(fileName, backupName);
+}
+
 bool ParseInteger(const QString& text, int& value) {
     bool ok = false;
     if (text.isEmpty())
@@ -404,10 +421,12 @@ TXMLProject::TXMLProject(const QString& fileName)
         throw EXMLError(QStringLiteral("No se pudo leer el archivo \"%1\": %2")
                             .arg(fileName_, file.errorString()));
     const QByteArray bytes = file.readAll();
-    const std::string text = XmlBytesToUtf8(bytes.constData(), size_t(bytes.size()));
-    const pugi::xml_parse_result result =
-        document_->load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
+    // Parsed in place: the text stays with the object instead of being copied once more.
+    text_ = XmlBytesToUtf8(bytes.constData(), size_t(bytes.size()));
+    const pugi::xml_parse_result result = document_->load_buffer_inplace(
+        text_.data(), text_.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!result) {
+        const std::string text = XmlBytesToUtf8(bytes.constData(), size_t(bytes.size()));
         const LineColumn at = PositionOf(text, result.offset);
         throw EXMLError(QStringLiteral("El archivo \"%1\" no es un XML válido: %2 (línea %3, "
                                        "columna %4).")
@@ -541,11 +560,8 @@ void TXMLProject::Save(bool force) {
     if (!modified_ && !force)
         return;
     const std::string bytes = Serialize();
-    if (backup_ && QFileInfo::exists(fileName_)) {
-        const QString backupName = fileName_ + QStringLiteral(".bak");
-        QFile::remove(backupName);
-        QFile::copy(fileName_, backupName);
-    }
+    if (backup_ && QFileInfo::exists(fileName_))
+        KeepBackup(fileName_, fileName_ + QStringLiteral(".bak"));
     // Written beside the old file and renamed over it: a failure never leaves a cut file.
     QSaveFile file(fileName_);
     const bool written = file.open(QIODevice::WriteOnly) &&

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace pugi {
@@ -115,6 +116,7 @@ class TXMLProject {
 
     QString fileName_;
     std::unique_ptr<pugi::xml_document> document_;
+    std::string text_; // the parsed file's text; the document points into it
     bool modified_ = false;
     bool backup_ = true;
 };

@@ -14,24 +14,6 @@ const char32_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026
                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
-
 enum class Encoding { Utf8, Latin1, Cp1252, Utf16 };
 
 std::string Lower(std::string text) {
@@ -94,17 +76,29 @@ bool IsValidUtf8(const unsigned char* p, size_t size) {
 }
 
 std::string SingleByteToUtf8(const unsigned char* p, size_t size, Encoding encoding) {
+    size_t high = 0;
+    for (size_t i = 0; i < size; ++i)
+        high += p[i] >> 7;
     std::string out;
-    out.reserve(size + size / 8);
+    out.resize(size + high * 2);
+    char* w = out.data();
     for (size_t i = 0; i < size; ++i) {
         const unsigned char c = p[i];
-        if (c < 0x80)
-            out += char(c);
-        else if (encoding == Encoding::Cp1252 && c < 0xA0)
-            AppendUtf8(out, kCp1252High[c - 0x80]);
-        else
-            AppendUtf8(out, c);
+        if (c < 0x80) {
+            *w++ = char(c);
+            continue;
+        }
+        const char32_t cp = (encoding == Encoding::Cp1252 && c < 0xA0) ? kCp1252High[c - 0x80] : c;
+        if (cp < 0x800) {
+            *w++ = char(0xC0 | (cp >> 6));
+            *w++ = char(0x80 | (cp & 0x3F));
+        } else {
+            *w++ = char(0xE0 | (cp >> 12));
+            *w++ = char(0x80 | ((cp >> 6) & 0x3F));
+            *w++ = char(0x80 | (cp & 0x3F));
+        }
     }
+    out.resize(size_t(w - out.data()));
     return out;
 }
 
@@ -141,9 +135,36 @@ void AppendReference(std::string& out, char32_t cp) {
     out += ';';
 }
 
-template <typename Escape> void EscapeEach(const char* utf8, Escape escape) {
+// Bytes that the writers copy as they are: printable ASCII, tab and line feed, less the
+// characters each writer escapes.
+struct TBytesSimples {
+    explicit TBytesSimples(const char* escaped) {
+        for (int c = 0x20; c < 0x80; ++c)
+            plain[c] = true;
+        plain[0x7F] = true;
+        plain[int('\t')] = plain[int('\n')] = true;
+        for (const char* e = escaped; *e; ++e)
+            plain[static_cast<unsigned char>(*e)] = false;
+    }
+    bool plain[256] = {};
+};
+
+// Copies runs of plain bytes at once (after calling beforeRun) and hands every other
+// character to escape().
+template <typename Escape, typename BeforeRun>
+void EscapeEach(std::string& out, const char* utf8, const TBytesSimples& simple, Escape escape,
+                BeforeRun beforeRun) {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8);
     while (*p) {
+        const unsigned char* run = p;
+        while (*p && simple.plain[*p])
+            ++p;
+        if (p != run) {
+            beforeRun();
+            out.append(reinterpret_cast<const char*>(run), size_t(p - run));
+        }
+        if (!*p)
+            break;
         char32_t cp = NextCodePoint(p);
         char32_t replacement;
         if (ForbiddenInXml(cp, replacement)) {
@@ -197,93 +218,109 @@ void AppendLatin1Name(std::string& out, const char* utf8) {
 
 void AppendEscapedText(std::string& out, const char* utf8) {
     // A text of blanks alone would be taken for indentation and dropped when read again.
-    bool protectFirst = OnlyXmlBlanks(utf8);
-    EscapeEach(utf8, [&](char32_t cp) {
-        if (protectFirst) {
-            protectFirst = false;
-            AppendReference(out, cp);
-            return;
-        }
-        switch (cp) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '\r':
-            out += "&#13;";
-            break;
-        default:
-            if (cp <= 0xFF)
-                out += char(cp);
-            else
-                AppendReference(out, cp);
-        }
-    });
+    static const TBytesSimples simple("&<>");
+    if (OnlyXmlBlanks(utf8)) {
+        const bool lineBreak = *utf8 == '\v' || *utf8 == '\f';
+        AppendReference(out, lineBreak ? char32_t('\n') : char32_t(*utf8));
+        ++utf8;
+    }
+    EscapeEach(
+        out, utf8, simple,
+        [&](char32_t cp) {
+            switch (cp) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '\r':
+                out += "&#13;";
+                break;
+            default:
+                if (cp <= 0xFF)
+                    out += char(cp);
+                else
+                    AppendReference(out, cp);
+            }
+        },
+        [] {});
 }
 
 void AppendEscapedAttribute(std::string& out, const char* utf8) {
-    EscapeEach(utf8, [&](char32_t cp) {
-        switch (cp) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\t':
-            out += "&#9;";
-            break;
-        case '\n':
-            out += "&#10;";
-            break;
-        case '\r':
-            out += "&#13;";
-            break;
-        default:
-            if (cp <= 0xFF)
-                out += char(cp);
-            else
-                AppendReference(out, cp);
-        }
-    });
+    static const TBytesSimples simple("&<>\"\t\n");
+    EscapeEach(
+        out, utf8, simple,
+        [&](char32_t cp) {
+            switch (cp) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\t':
+                out += "&#9;";
+                break;
+            case '\n':
+                out += "&#10;";
+                break;
+            case '\r':
+                out += "&#13;";
+                break;
+            default:
+                if (cp <= 0xFF)
+                    out += char(cp);
+                else
+                    AppendReference(out, cp);
+            }
+        },
+        [] {});
 }
 
 void AppendCDataValue(std::string& out, const char* utf8) {
     out += "<![CDATA[";
     bool open = true;
     int closingBrackets = 0;
-    EscapeEach(utf8, [&](char32_t cp) {
-        if (cp == '\r' || cp > 0xFF) {
-            if (open)
-                out += "]]>";
-            open = false;
-            closingBrackets = 0;
-            AppendReference(out, cp);
-            return;
-        }
-        if (!open) {
+    // ']' and '>' go one by one: "]]>" must be split between two sections.
+    static const TBytesSimples simple("]>");
+    auto reopen = [&] {
+        if (!open)
             out += "<![CDATA[";
-            open = true;
-            closingBrackets = 0;
-        }
-        if (cp == '>' && closingBrackets >= 2) {
-            out += "]]><![CDATA[";
-            closingBrackets = 0;
-        }
-        out += char(cp);
-        closingBrackets = cp == ']' ? closingBrackets + 1 : 0;
-    });
+        open = true;
+        closingBrackets = 0;
+    };
+    EscapeEach(
+        out, utf8, simple,
+        [&](char32_t cp) {
+            if (cp == '\r' || cp > 0xFF) {
+                if (open)
+                    out += "]]>";
+                open = false;
+                closingBrackets = 0;
+                AppendReference(out, cp);
+                return;
+            }
+            const int brackets = closingBrackets;
+            reopen();
+            closingBrackets = brackets;
+            if (cp == '>' && closingBrackets >= 2) {
+                out += "]]><![CDATA[";
+                closingBrackets = 0;
+            }
+            out += char(cp);
+            closingBrackets = cp == ']' ? closingBrackets + 1 : 0;
+        },
+        reopen);
     if (!open)
         out += "<![CDATA[";
     out += "]]>";

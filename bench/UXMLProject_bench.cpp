@@ -1,0 +1,113 @@
+// Load and save of a large project document with TXMLProject, beside pugixml's own parse and
+// save of the same file. Run: build/bench/UXMLProject_bench [runs]
+#include "document/UXMLProject.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+QString Curriculum(int seed) {
+    const QString sentence = QString::fromUtf8(
+        "Investigación en biología molecular y genómica, con publicaciones en revistas "
+        "internacionales \xE2\x80\x9C" "de alto impacto\xE2\x80\x9D; dirección de tesis doctorales "
+        "y proyectos financiados (%1).\r\n");
+    QString cv;
+    while (cv.size() < 12000)
+        cv += sentence.arg(seed++);
+    cv.truncate(12000);
+    return cv;
+}
+
+void BuildProject(const QString& fileName) {
+    TXMLProject doc(fileName);
+    doc.SetAttribute("soft/", "version", "2");
+    doc.SetCData("project/document/properties/title/", "Estudio de la biodiversidad del NOA");
+    TXMLNode budget = doc.GetNode("project/document/properties/presupuesto/");
+    for (int year = 1; year <= 3; ++year) {
+        for (int i = 0; i < 100; ++i) {
+            TXMLNode row = budget.AppendChild("row");
+            row.SetAttribute("rubro", "Insumos");
+            row.SetAttribute("descr", QString("Reactivos de laboratorio %1").arg(i));
+            row.SetAttribute("contraparte", "1500.5");
+            row.SetAttribute("subsidio", "12000.25");
+            row.SetAttribute("total", "13500.75");
+            row.SetAttribute("year", QString::number(year));
+        }
+    }
+    for (int p = 0; p < 300; ++p) {
+        TXMLNode group = doc.GetNode(p < 10 ? "gruporesponsable/" : "grupocolaborador/");
+        TXMLNode person = group.AppendChild("participante");
+        const QString cuil = QString("20%1").arg(10000000 + p * 7919, 8, 10, QChar('0')) + "3";
+        person.SetAttribute("cuil", cuil);
+        const char* fields[] = {"rol", "nombre", "apellido", "nroDocumento", "email", "cargo",
+                                "institucion", "titulo", "categoria", "dedicacion", "domicilio",
+                                "telefono", "fechaNacimiento", "disciplina", "especialidad"};
+        for (const char* field : fields)
+            doc.AppendText(person.AppendChild(field),
+                           QString("Valor de %1 número %2 ").arg(field).arg(p).repeated(7));
+        doc.AppendText(person.AppendChild("cv"), Curriculum(p));
+    }
+    doc.Save(true);
+}
+
+double MedianMs(int runs, const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    QTemporaryDir dir;
+    const QString file = dir.filePath("proyecto.xml");
+    BuildProject(file);
+    const std::string path = QFile::encodeName(file).toStdString();
+    const std::string copy = QFile::encodeName(dir.filePath("copia.xml")).toStdString();
+    std::printf("document: %.2f MB\n", QFileInfo(file).size() / 1e6);
+
+    const double ourLoad = MedianMs(runs, [&] {
+        TXMLProject doc(file);
+        doc.Discard();
+    });
+    TXMLProject loaded(file);
+    const double ourSave = MedianMs(runs, [&] { loaded.Save(true); });
+    const double ourSerialize = MedianMs(runs, [&] { (void)loaded.Serialize(); });
+
+    const double pugiLoad = MedianMs(runs, [&] {
+        pugi::xml_document doc;
+        doc.load_file(path.c_str(), pugi::parse_default, pugi::encoding_auto);
+    });
+    pugi::xml_document pugiDoc;
+    pugiDoc.load_file(path.c_str(), pugi::parse_default, pugi::encoding_auto);
+    const double pugiSave = MedianMs(runs, [&] {
+        pugiDoc.save_file(copy.c_str(), "  ", pugi::format_default, pugi::encoding_latin1);
+    });
+
+    std::printf("load: TXMLProject %.2f ms, pugixml %.2f ms, ratio %.2f\n", ourLoad, pugiLoad,
+                ourLoad / pugiLoad);
+    std::printf("save: TXMLProject %.2f ms, pugixml %.2f ms, ratio %.2f\n", ourSave, pugiSave,
+                ourSave / pugiSave);
+    std::printf("of which building the text: %.2f ms\n", ourSerialize);
+    std::printf("goal: both ratios at most 1.50\n");
+    return 0;
+}
