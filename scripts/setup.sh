@@ -6,17 +6,20 @@ packages=(
   qt6-base-dev qt6-translations-l10n
   libpugixml-dev libminizip-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth zip unzip
+  xvfb xauth zip unzip locales
 )
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
 sudo_cmd=""
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd="sudo"; fi
-echo "Installing: ${missing[*]}"
-$sudo_cmd apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
+fi
+# A locale with a decimal comma, so the tests can show that numbers never follow the C library.
+if ! locale -a 2>/dev/null | grep -qi '^es_AR\.utf-\?8$'; then
+  $sudo_cmd localedef -i es_AR -f UTF-8 es_AR.UTF-8 || echo "es_AR.UTF-8 not available; a test will be skipped"
+fi
