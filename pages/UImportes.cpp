@@ -157,6 +157,11 @@ long double AmountValue(const QString& text) {
     return ParseAmount(text, value) ? value : 0;
 }
 
+long double StoredAmountValue(const QString& text) {
+    long double value = 0;
+    return ParseWithSeparators(text, u".,", value) ? value : 0;
+}
+
 QString SumAmounts(const QString& a, const QString& b) {
     return FormatAmount(AmountValue(a) + AmountValue(b));
 }

@@ -23,6 +23,12 @@ bool ParseAmount(const QString& text, long double& value);
 // ParseAmount's value, or 0 when the text does not parse (the empty text included).
 long double AmountValue(const QString& text);
 
+// Value of an amount read back from a stored document. A stored amount has no thousands
+// separator, so both "." and "," are taken as its decimal separator: the file may have been
+// written under other regional settings than those in force. 0 when it does not parse.
+// What the user types is read with ParseAmount instead, which knows the regional one only.
+long double StoredAmountValue(const QString& text);
+
 // Amount text of a + b, each read with AmountValue and added in long double. Running totals
 // are built with it, so each partial sum is rounded before the next addition.
 QString SumAmounts(const QString& a, const QString& b);

@@ -1,0 +1,94 @@
+#include "pages/UGrupo.h"
+
+namespace {
+const QString kCuil = QStringLiteral("cuil");
+const QString kRol = QStringLiteral("rol");
+const QString kNroDocumento = QStringLiteral("nroDocumento");
+const QString kParticipante = QStringLiteral("participante");
+} // namespace
+
+TGrupo::TGrupo(TXMLProject& document, const QString& grupo) : document_(document), grupo_(grupo) {}
+
+TXMLNode TGrupo::Element() const {
+    return document_.GetNode(grupo_ + QLatin1Char('/'));
+}
+
+// A person without the attribute has the empty CUIL.
+TXMLNode TGrupo::FindByCuil(const QString& cuil) const {
+    for (const TXMLNode& participante : Element().Children()) {
+        if (participante.Attribute(kCuil) == cuil)
+            return participante;
+    }
+    return TXMLNode();
+}
+
+void TGrupo::SelectParticipante(const QString& cuil) {
+    current_ = FindByCuil(cuil);
+    if (!current_.IsNull())
+        return;
+    current_ = Element().AppendChild(kParticipante);
+    current_.SetAttribute(kCuil, cuil);
+}
+
+void TGrupo::DeleteParticipante(const QString& cuil) {
+    const TXMLNode participante = FindByCuil(cuil);
+    if (participante.IsNull())
+        return;
+    if (participante == current_)
+        current_ = TXMLNode();
+    Element().RemoveChild(participante);
+}
+
+QString TGrupo::FieldOf(const TXMLNode& participante, const QString& name) {
+    const TXMLNode field = participante.FirstChild(name);
+    return field.HoldsPlainText() ? field.Text() : QString();
+}
+
+QString TGrupo::GetField(const QString& name) const {
+    return FieldOf(current_, name);
+}
+
+void TGrupo::SetField(const QString& name, const QString& value) {
+    if (current_.IsNull() || GetField(name) == value)
+        return;
+    TXMLNode field = current_.FirstChild(name);
+    if (field.IsNull())
+        field = current_.AppendChild(name);
+    field.RemoveAllChildren();
+    document_.AppendText(field, value);
+}
+
+int TGrupo::Count() const {
+    return Element().ChildCount();
+}
+
+QStringList TGrupo::GetCuils() const {
+    QStringList cuils;
+    for (const TXMLNode& participante : Element().Children())
+        cuils.append(participante.Attribute(kCuil));
+    return cuils;
+}
+
+bool TGrupo::Contains(const QString& cuil) const {
+    return !FindByCuil(cuil).IsNull();
+}
+
+TXMLNode TGrupo::FindResponsable() const {
+    for (const TXMLNode& participante : Element().Children()) {
+        if (FieldOf(participante, kRol) == RolInvestigadorResponsable())
+            return participante;
+    }
+    return TXMLNode();
+}
+
+QString TGrupo::GetResponsableCuil() const {
+    return FindResponsable().Attribute(kCuil);
+}
+
+QString TGrupo::GetResponsableDocumento() {
+    const TXMLNode responsable = FindResponsable();
+    if (responsable.IsNull())
+        return QString();
+    SelectParticipante(responsable.Attribute(kCuil));
+    return GetField(kNroDocumento);
+}

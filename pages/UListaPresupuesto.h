@@ -1,0 +1,29 @@
+#pragma once
+
+#include "pages/UPresupuestoItem.h"
+
+#include <QString>
+
+#include <vector>
+
+class TPresupuestoItemValor;
+class TXMLProject;
+
+// The stored budget rows of a project document, as lists of TPresupuestoItem.
+using TPresupuestoItems = std::vector<TPresupuestoItem>;
+
+// Every child of "project/document/properties/presupuesto/" (created when missing), in
+// document order, the computed rows included; a missing attribute reads as empty text.
+TPresupuestoItems ReadPresupuestoItems(TXMLProject& document);
+
+// The rows entered by the user (TPresupuestoItem::IsRegular), order kept.
+TPresupuestoItems RegularItems(const TPresupuestoItems& items);
+
+// The rows of that year, and the rows of year "0", which belong to every year; order kept.
+TPresupuestoItems ItemsOfYear(const TPresupuestoItems& items, const QString& year);
+
+// The rows whose rubro equals the text exactly; order kept.
+TPresupuestoItems ItemsOfRubro(const TPresupuestoItems& items, const QString& rubro);
+
+// Sum of valor.GetValor over the list, in list order, starting from 0.
+long double SumValor(const TPresupuestoItems& items, const TPresupuestoItemValor& valor);

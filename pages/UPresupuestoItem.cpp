@@ -1,0 +1,5 @@
+#include "pages/UPresupuestoItem.h"
+
+bool TPresupuestoItem::IsRegular() const {
+    return rubro != GetRubroGastosAdministracion() && rubro != GetRubroTotalAnual();
+}
