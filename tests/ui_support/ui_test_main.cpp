@@ -1,0 +1,21 @@
+#include "ui_support/UDialogosGuion.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+// The window tests run without a display unless one is asked for.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    // Tests close windows without ending the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // No test may ever wait for a person: a dialog nobody scripted fails instead.
+    SetDialogos(std::make_unique<TDialogosGuion>());
+    return RUN_ALL_TESTS();
+}
