@@ -1,0 +1,29 @@
+#include "pages/UPaginaListas.h"
+
+#include "pages/UListasCodigo.h"
+
+#include <QComboBox>
+
+void FillPickList(QComboBox* pickList, const QStringList& names) {
+    pickList->setEditable(false);
+    pickList->clear();
+    pickList->addItems(names);
+    pickList->setCurrentIndex(-1);
+}
+
+void SelectItemByText(QComboBox* pickList, const QString& text) {
+    QStringList items;
+    items.reserve(pickList->count());
+    for (int i = 0; i < pickList->count(); ++i)
+        items.append(pickList->itemText(i));
+    pickList->setCurrentIndex(IndexOfItemText(items, text));
+}
+
+void FillNumberItems(QComboBox* pickList, const QString& count) {
+    QStringList numbers;
+    bool isNumber = false;
+    const int last = count.toInt(&isNumber);
+    for (int i = 1; isNumber && i <= last; ++i)
+        numbers.append(QString::number(i));
+    FillPickList(pickList, numbers);
+}
