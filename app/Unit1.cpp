@@ -1,0 +1,464 @@
+#include "app/Unit1.h"
+
+#include "app/UAcerca.h"
+#include "app/UBarraSeguirEditando.h"
+#include "app/UDialogos.h"
+#include "app/UEtiquetaClic.h"
+#include "app/UPanelSecciones.h"
+#include "config/UConfiguracion.h"
+#include "config/URegional.h"
+#include "document/UCarpetaTrabajo.h"
+#include "document/UXMLProject.h"
+#include "pages/UPaginaBienvenida.h"
+#include "pages/UPaginaDescripcionTecnica.h"
+#include "pages/UPaginaEnviar.h"
+#include "pages/UPaginaListas.h"
+#include "pages/UPaginaTextos.h"
+#include "pages/UPaginaVerificar.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Velorn - Formulario Offline");
+const QString kVersion = QStringLiteral("Versión 2");
+// Format version of "proyecto.xml"; a file with any other is not loaded.
+const QString kFormatVersion = QStringLiteral("2");
+const QString kProjectFile = QStringLiteral("proyecto.xml");
+
+constexpr int kPanelWidth = 273;
+// Width the section panel gets back when it is shown after the splitter collapsed it.
+constexpr int kRestoredPanelWidth = 270;
+
+// The section list and the form page each item shows.
+struct TSeccion {
+    const char16_t* text;
+    const char* page;
+};
+constexpr TSeccion kSecciones[] = {
+    {u"Convocatoria", "convocatoriaTab"},
+    {u"Datos Generales", "datosGeneralesTab"},
+    {u"Resumen del Proyecto", "resumenDelProyectoTab"},
+    {u"Impacto del Proyecto", "impactoDelProyectoTab"},
+    {u"Datos Complementarios", "datosComplementariosTab"},
+    {u"Detalle del Presupuesto del Proyecto ", "detalleDelPresupuestoDelProyectoTab"},
+    {u"Justificación Subsidio", "subsidioSolicitadoTab"},
+    {u"Contraparte", "contraparteTab"},
+    {u"Otros Recursos", "otrosRecursosTab"},
+    {u"Institución Beneficiaria", "institucionBeneficiariaTab"},
+    {u"Dependencia", "dependenciaTab"},
+    {u"Unidad Ejecutora", "unidadEjecutoraTab"},
+    {u"Conformación del Grupo Responsable", "conformacionDelGrupoTab"},
+    {u"Conformación del Grupo Colaborador", "conformacionDelGrupoTab"},
+};
+constexpr int kGrupoResponsable = 12;
+constexpr int kGrupoColaborador = 13;
+
+// A form page whose content is built by its own page class.
+QWidget* EmptyPage(const char* name) {
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    return page;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), panelWidth_(kPanelWidth) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kCaption);
+    resize(800, 600);
+    setMinimumSize(630, 360);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    MainPageControl_ = new QTabWidget;
+    MainPageControl_->setObjectName(QStringLiteral("MainPageControl"));
+    MainPageControl_->setDocumentMode(true);
+    setCentralWidget(MainPageControl_);
+
+    editarTab_ = BuildEditarTab();
+    AddMainPage(editarTab_, QStringLiteral("Editar"));
+    AddMainPage(verificarTab_ = new TPaginaVerificar, QStringLiteral("Verificar"));
+    AddMainPage(descripcionTecnicaTab_ = new TPaginaDescripcionTecnica,
+                QStringLiteral("Descripción Técnica"));
+    AddMainPage(exportarTab_ = new TPaginaEnviar, QStringLiteral("Enviar el proyecto"));
+    for (TBarraSeguirEditando* barra :
+         {verificarTab_->Barra(), descripcionTecnicaTab_->Barra(), exportarTab_->Barra()}) {
+        connect(barra->Button(), &QPushButton::clicked, this, &TForm1::Button2Click);
+        connect(barra->Image(), &TEtiquetaClic::clicked, this, &TForm1::Button2Click);
+    }
+
+    BuildCommands();
+
+    // A failing step is reported with the error's own text; the window opens all the same,
+    // with what the steps before it did.
+    RunShowingErrors([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildCommands() {
+    auto* MainMenu1 = menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    auto* Archivo1 = MainMenu1->addMenu(QStringLiteral("&Archivo"));
+    Archivo1->setObjectName(QStringLiteral("Archivo1"));
+    auto* Ayuda1 = MainMenu1->addMenu(QStringLiteral("Ayuda"));
+    Ayuda1->setObjectName(QStringLiteral("Ayuda1"));
+
+    const auto command = [this, Archivo1](const char* name, const QString& caption,
+                                          const QString& shortcut, QStyle::StandardPixmap icon) {
+        QAction* action = Archivo1->addAction(style()->standardIcon(icon), caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(QKeySequence(shortcut));
+        return action;
+    };
+    descripcionTecnicaMenuItem_ =
+        command("descripcionTecnicaMenuItem", QStringLiteral("Descripción Técnica"),
+                QStringLiteral("Ctrl+Shift+D"), QStyle::SP_FileIcon);
+    GuardarMenuItem_ = command("GuardarMenuItem", QStringLiteral("Guardar"),
+                               QStringLiteral("Ctrl+G"), QStyle::SP_DialogSaveButton);
+    VerificarMenuItem_ = command("VerificarMenuItem", QStringLiteral("Verificar"),
+                                 QStringLiteral("Ctrl+Shift+V"), QStyle::SP_DialogApplyButton);
+    CaratulaMenuItem_ = command("CaratulaMenuItem", QStringLiteral("Generar carátula"),
+                                QStringLiteral("Ctrl+Shift+C"), QStyle::SP_FileDialogContentsView);
+    ExportarMenuItem_ = command("ExportarMenuItem", QStringLiteral("Enviar el proyecto"),
+                                QStringLiteral("Ctrl+Shift+E"), QStyle::SP_DriveNetIcon);
+    Archivo1->addSeparator();
+    SalirMenuItem_ = Archivo1->addAction(QStringLiteral("Salir"));
+    SalirMenuItem_->setObjectName(QStringLiteral("SalirMenuItem"));
+    SalirMenuItem_->setShortcut(QKeySequence(QStringLiteral("Alt+F4")));
+    Acercade1_ = Ayuda1->addAction(QStringLiteral("Acerca de..."));
+    Acercade1_->setObjectName(QStringLiteral("Acercade1"));
+
+    connect(descripcionTecnicaMenuItem_, &QAction::triggered, this,
+            &TForm1::descripcionTecnicaMenuItemClick);
+    connect(GuardarMenuItem_, &QAction::triggered, this, &TForm1::GuardarMenuItemClick);
+    connect(ExportarMenuItem_, &QAction::triggered, this, &TForm1::ExportarMenuItemClick);
+    connect(SalirMenuItem_, &QAction::triggered, this, &TForm1::SalirMenuItemClick);
+    connect(Acercade1_, &QAction::triggered, this, &TForm1::Acercade1Click);
+
+    // Each toolbar button runs the menu item of the same caption.
+    auto* ToolBar = addToolBar(QStringLiteral("ToolBar"));
+    ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ToolBar->setMovable(false);
+    ToolBar->setFloatable(false);
+    ToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    const std::pair<QAction*, const char*> buttons[] = {
+        {GuardarMenuItem_, "GuardarToolButton"},
+        {VerificarMenuItem_, "VerificarToolButton"},
+        {descripcionTecnicaMenuItem_, "descripcionTecnicaToolButton"},
+        {CaratulaMenuItem_, "CaratulaToolButton"},
+        {ExportarMenuItem_, "ExportarToolButton"},
+    };
+    for (const auto& [action, name] : buttons) {
+        ToolBar->addAction(action);
+        QWidget* button = ToolBar->widgetForAction(action);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setFixedWidth(105);
+        button->setMinimumHeight(36);
+    }
+}
+
+QWidget* TForm1::BuildEditarTab() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("editarTab"));
+
+    seccionesPanel_ = new TPanelSecciones;
+    for (const TSeccion& seccion : kSecciones)
+        seccionesPanel_->seccionList()->addItem(QString::fromUtf16(seccion.text));
+    connect(seccionesPanel_->seccionList(), &QListWidget::itemSelectionChanged, this,
+            &TForm1::seccionListClick);
+    connect(seccionesPanel_->seccionList(), &QListWidget::itemClicked, this,
+            &TForm1::seccionListClick);
+
+    seccionLabel_ = new QLabel(QStringLiteral("Bienvenido"));
+    seccionLabel_->setObjectName(QStringLiteral("seccionLabel"));
+    QFont bold = seccionLabel_->font();
+    bold.setBold(true);
+    seccionLabel_->setFont(bold);
+    Label100_ = new TEtiquetaClic;
+    Label100_->setObjectName(QStringLiteral("Label100"));
+    Label100_->setText(QStringLiteral("Ocultar/Mostrar Secciones"));
+    connect(Label100_, &TEtiquetaClic::clicked, this, &TForm1::Label100Click);
+
+    auto* header = new QWidget;
+    header->setObjectName(QStringLiteral("seccionHeaderPanel"));
+    header->setFixedHeight(25);
+    auto* headerLayout = new QHBoxLayout(header);
+    headerLayout->setContentsMargins(6, 0, 6, 0);
+    headerLayout->addWidget(seccionLabel_);
+    headerLayout->addStretch(1);
+    headerLayout->addWidget(Label100_);
+
+    PageControl_ = new QTabWidget;
+    PageControl_->setObjectName(QStringLiteral("PageControl"));
+    PageControl_->setDocumentMode(true);
+    // Each page class builds its own content; pages still without one are empty.
+    AddFormPage(bienvenidoTab_ = new TPaginaBienvenida, QStringLiteral("Bienvenido"));
+    AddFormPage(EmptyPage("convocatoriaTab"), QStringLiteral("Convocatoria"));
+    AddFormPage(EmptyPage("datosGeneralesTab"), QStringLiteral("Datos Generales"));
+    AddFormPage(EmptyPage("resumenDelProyectoTab"), QStringLiteral("Resumen del Proyecto"));
+    AddFormPage(EmptyPage("impactoDelProyectoTab"), QStringLiteral("Impacto del Proyecto"));
+    AddFormPage(EmptyPage("datosComplementariosTab"), QStringLiteral("Datos Complementarios"));
+    AddFormPage(EmptyPage("subsidioSolicitadoTab"), QStringLiteral("Justificación Subsidio"));
+    AddFormPage(EmptyPage("contraparteTab"), QStringLiteral("Contraparte"));
+    AddFormPage(EmptyPage("otrosRecursosTab"), QStringLiteral("Otros Recursos"));
+    AddFormPage(EmptyPage("detalleDelPresupuestoDelProyectoTab"),
+                QStringLiteral("Detalle del Presupuesto del Proyecto"));
+    AddFormPage(EmptyPage("institucionBeneficiariaTab"),
+                QStringLiteral("Institución Beneficiaria"));
+    AddFormPage(EmptyPage("dependenciaTab"), QStringLiteral("Dependencia"));
+    AddFormPage(EmptyPage("unidadEjecutoraTab"), QStringLiteral("Unidad Ejecutora"));
+    AddFormPage(EmptyPage("conformacionDelGrupoTab"), QStringLiteral("Conformación del Grupo"));
+    AddFormPage(textosTab_ = new TPaginaTextos, QStringLiteral("#Textos"));
+
+    auto* pages = new QWidget;
+    pages->setObjectName(QStringLiteral("paginasPanel"));
+    auto* pagesLayout = new QVBoxLayout(pages);
+    pagesLayout->setContentsMargins(0, 0, 0, 0);
+    pagesLayout->setSpacing(0);
+    pagesLayout->addWidget(header);
+    pagesLayout->addWidget(PageControl_, 1);
+
+    Splitter1_ = new QSplitter(Qt::Horizontal);
+    Splitter1_->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1_->setHandleWidth(8);
+    Splitter1_->setOpaqueResize(true);
+    Splitter1_->addWidget(seccionesPanel_);
+    Splitter1_->addWidget(pages);
+    Splitter1_->setCollapsible(0, true);
+    Splitter1_->setCollapsible(1, false);
+    Splitter1_->setStretchFactor(0, 0);
+    Splitter1_->setStretchFactor(1, 1);
+    Splitter1_->installEventFilter(this);
+    connect(Splitter1_, &QSplitter::splitterMoved, this,
+            [this] { panelWidth_ = Splitter1_->sizes().value(0); });
+
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Splitter1_);
+    return page;
+}
+
+void TForm1::AddFormPage(QWidget* page, const QString& caption) {
+    PageControl_->addTab(page, caption);
+}
+
+void TForm1::AddMainPage(QWidget* page, const QString& caption) {
+    MainPageControl_->addTab(page, caption);
+}
+
+// Start-up, in the order the complete program needs: the configuration before anything that
+// asks it, the verified state before the load may set it, the pick lists before the load
+// selects in them, the load last.
+void TForm1::FormCreate() {
+    // 1. The configuration.
+    configuracion_ = std::make_unique<TConfiguracion>();
+    configuracion_->Open();
+    // 2.
+    bienvenidoTab_->SetVersion(kVersion);
+    // 3.
+    bienvenidoTab_->SetBienvenida(configuracion_->GetBienvenida());
+    // 4. The package goes to the working folder unless the project says otherwise.
+    exportarTab_->SetFolder(WorkingFolder());
+    // 5. Nothing can be sent before a verification, project loaded or not.
+    SetVerified(false);
+    // 6.
+    HidePageTabs();
+    // 7. (Budget tables with their yearly totals, and the two member tables.)
+    // 8. (The call pick list, from the configuration's calls.)
+    // 9.
+    MainPageControl_->setCurrentWidget(editarTab_);
+    PageControl_->setCurrentWidget(bienvenidoTab_);
+    // 10. (The pick lists of the pages, from the code lists.)
+    // 11.
+    LoadProject();
+}
+
+void TForm1::SaveProject() {
+    SetVerified(false);
+    TXMLProject project(WorkingFolder() + kProjectFile);
+
+    // General project data, in the order they stand in the file.
+    project.SetAttribute(QStringLiteral("soft/"), QStringLiteral("version"), kFormatVersion);
+    // The creation date is written once and then kept.
+    const QString fechaAlta = QStringLiteral("project/document/properties/fechaAlta/");
+    if (project.GetText(fechaAlta, QString()).isEmpty())
+        project.SetText(fechaAlta, QDate::currentDate().toString(Regional().ShortDateFormat()));
+    // (Main and secondary thematic area, title, regional priority, duration, location and
+    // language, from the general data page.)
+
+    // (Attribute "file" of "descripcionTecnica/", from the technical description page.)
+    project.SetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"),
+                         exportarTab_->Folder());
+    project.SetAttributeInt(QStringLiteral("project/document/isDraft/"), QStringLiteral("value"),
+                            IsVerified());
+
+    // (The page savers, in this order: call, executing unit, dependency, beneficiary
+    // institution, budget, project texts.)
+
+    project.Save(true);
+    project.Release();
+}
+
+void TForm1::LoadProject() {
+    TXMLProject project(WorkingFolder() + kProjectFile);
+    // Reading creates the elements it asks for: the document is always dropped unwritten.
+    if (project.GetAttribute(QStringLiteral("soft/"), QStringLiteral("version"), QString()) !=
+        kFormatVersion) {
+        project.Discard();
+        return;
+    }
+    // (The call, selected by its caption and applied as if the user had chosen it.)
+    // (General data: thematic areas, province, title, regional priority, duration.)
+    // (The attached technical description.)
+    exportarTab_->SetFolder(
+        project.GetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"), QString()));
+    // (The page loaders, in this order: budget, beneficiary institution, executing unit,
+    // dependency, project texts, responsible group, collaborating group.)
+    SetVerified(project.GetAttributeInt(QStringLiteral("project/document/isDraft/"),
+                                        QStringLiteral("value"), false));
+    project.Discard();
+}
+
+void TForm1::SetVerified(bool flag) {
+    verified_ = flag;
+    exportarTab_->ShowVerified(flag);
+}
+
+void TForm1::HidePageTabs() {
+    // The pages stay usable; only the commands and the section list choose them.
+    MainPageControl_->tabBar()->hide();
+    PageControl_->tabBar()->hide();
+}
+
+void TForm1::FillNumberItems(QComboBox* pickList, const QString& count) {
+    ::FillNumberItems(pickList, count);
+}
+
+void TForm1::seccionListClick() {
+    const QListWidget* list = seccionesPanel_->seccionList();
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int index = list->row(selected.first());
+    if (QWidget* page =
+            PageControl_->findChild<QWidget*>(QString::fromLatin1(kSecciones[index].page)))
+        PageControl_->setCurrentWidget(page);
+    // (The budget item also shows the budget's table view, leaving its edit mode; the two group
+    // items choose the group page's sub-page.)
+
+    // Both group items show the same page: the label names the group instead.
+    if (index == kGrupoResponsable || index == kGrupoColaborador)
+        seccionLabel_->setText(selected.first()->text());
+    else
+        seccionLabel_->setText(PageControl_->tabText(PageControl_->currentIndex()));
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // The splitter is resized with the window, and after the window's own resize event.
+    if (watched == Splitter1_ && event->type() == QEvent::Resize)
+        FormResize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::FormResize() {
+    // The section panel stays at the left edge with the width the user gave it; the pages take
+    // what the window gained or lost.
+    if (seccionesPanel_->isHidden())
+        return;
+    const int total = Splitter1_->width() - Splitter1_->handleWidth();
+    if (Splitter1_->sizes().value(0) != panelWidth_ && total > panelWidth_)
+        Splitter1_->setSizes({panelWidth_, total - panelWidth_});
+}
+
+void TForm1::Label100Click() {
+    const bool visible = seccionesPanel_->isHidden();
+    seccionesPanel_->setVisible(visible);
+    if (visible && Splitter1_->sizes().value(0) == 0) {
+        // The splitter had collapsed the panel: showing it must show something.
+        const QList<int> sizes = Splitter1_->sizes();
+        panelWidth_ = kRestoredPanelWidth;
+        Splitter1_->setSizes({panelWidth_, qMax(0, sizes.value(1) - panelWidth_)});
+    }
+    Label100_->setText(visible ? QStringLiteral("Ocultar Secciones")
+                               : QStringLiteral("Mostrar Secciones"));
+}
+
+void TForm1::Button2Click() {
+    MainPageControl_->setCurrentWidget(editarTab_);
+}
+
+void TForm1::descripcionTecnicaMenuItemClick() {
+    MainPageControl_->setCurrentWidget(descripcionTecnicaTab_);
+}
+
+void TForm1::ExportarMenuItemClick() {
+    MainPageControl_->setCurrentWidget(exportarTab_);
+}
+
+void TForm1::GuardarMenuItemClick() {
+    try {
+        SaveProject();
+    } catch (...) {
+        Dialogos().ShowError(QStringLiteral("Ocurrió un error guardando el formulario."));
+        return;
+    }
+    Dialogos().ShowInformation(QStringLiteral("El estado del formulario ha sido guardado."));
+}
+
+void TForm1::SalirMenuItemClick() {
+    close();
+}
+
+void TForm1::Acercade1Click() {
+    TForm3 about(this);
+    about.versionLabel()->setText(kVersion);
+    about.exec();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    bool canClose = true;
+    // A failed save is shown with its own text and keeps the window open.
+    if (!RunShowingErrors([&] { FormCloseQuery(canClose); }))
+        canClose = false;
+    if (canClose)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+    const TBotonDialogo answer = Dialogos().ShowCaptionedDialog(
+        QStringLiteral("¿Desea guardar el formulario antes de salir?."),
+        QStringLiteral("Confirmación"), TTipoDialogo::Confirmacion,
+        {QStringLiteral("&Si"), QStringLiteral("&No"), QStringLiteral("&Cancelar")},
+        TBotonDialogo::Si | TBotonDialogo::No | TBotonDialogo::Cancelar);
+    switch (answer) {
+    case TBotonDialogo::Si:
+        SaveProject();
+        canClose = true;
+        break;
+    case TBotonDialogo::No:
+        canClose = true;
+        break;
+    default:
+        canClose = false;
+        break;
+    }
+}

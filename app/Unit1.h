@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QSplitter;
+class QTabWidget;
+class TConfiguracion;
+class TEtiquetaClic;
+class TPaginaBienvenida;
+class TPaginaDescripcionTecnica;
+class TPaginaEnviar;
+class TPaginaTextos;
+class TPaginaVerificar;
+class TPanelSecciones;
+
+// The program's window: the menu and toolbar commands, the editor page with the section list
+// and the form pages, the verify, technical description and send pages, and the start-up,
+// load, store and close sequences. The pages are classes of their own; this window builds the
+// frame, wires them and calls them in the fixed order of each sequence.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Writes every page into "proyecto.xml" of the working folder and saves it with a fresh
+    // ".bak" copy, even when nothing changed. Leaves the project unverified. Errors reach the
+    // caller.
+    void SaveProject();
+    // Reads "proyecto.xml" into the pages; a missing file, or one of another format version,
+    // loads nothing. Never writes the file.
+    void LoadProject();
+    bool IsVerified() const { return verified_; }
+    // Stores the verified state and shows it on the send page.
+    void SetVerified(bool flag);
+
+    // The installation's configuration, opened at start and kept while the window lives.
+    TConfiguracion& Configuracion() const { return *configuracion_; }
+
+    // Event handlers, named after their control and event.
+    void seccionListClick();
+    void FormResize();
+    void Label100Click();
+    void Button2Click();
+    void GuardarMenuItemClick();
+    void SalirMenuItemClick();
+    void Acercade1Click();
+    void FormCloseQuery(bool& canClose);
+    void descripcionTecnicaMenuItemClick();
+    void ExportarMenuItemClick();
+    void HidePageTabs();
+    static void FillNumberItems(QComboBox* pickList, const QString& count);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void FormCreate();
+    void BuildCommands();
+    QWidget* BuildEditarTab();
+    void AddFormPage(QWidget* page, const QString& caption);
+    void AddMainPage(QWidget* page, const QString& caption);
+
+    std::unique_ptr<TConfiguracion> configuracion_;
+    bool verified_ = false;
+    // Width the user gave the section panel; the pages take what the window gains or loses.
+    int panelWidth_;
+
+    QAction* descripcionTecnicaMenuItem_ = nullptr;
+    QAction* GuardarMenuItem_ = nullptr;
+    QAction* VerificarMenuItem_ = nullptr;
+    QAction* CaratulaMenuItem_ = nullptr;
+    QAction* ExportarMenuItem_ = nullptr;
+    QAction* SalirMenuItem_ = nullptr;
+    QAction* Acercade1_ = nullptr;
+
+    QTabWidget* MainPageControl_ = nullptr;
+    QWidget* editarTab_ = nullptr;
+    TPaginaVerificar* verificarTab_ = nullptr;
+    TPaginaDescripcionTecnica* descripcionTecnicaTab_ = nullptr;
+    TPaginaEnviar* exportarTab_ = nullptr;
+
+    QSplitter* Splitter1_ = nullptr;
+    TPanelSecciones* seccionesPanel_ = nullptr;
+    QLabel* seccionLabel_ = nullptr;
+    TEtiquetaClic* Label100_ = nullptr;
+    QTabWidget* PageControl_ = nullptr;
+    TPaginaBienvenida* bienvenidoTab_ = nullptr;
+    TPaginaTextos* textosTab_ = nullptr;
+};
