@@ -137,7 +137,7 @@ void TForm1::BuildCommands() {
     CaratulaMenuItem_ = command("CaratulaMenuItem", QStringLiteral("Generar carátula"),
                                 QStringLiteral("Ctrl+Shift+C"), QStyle::SP_FileDialogContentsView);
     ExportarMenuItem_ = command("ExportarMenuItem", QStringLiteral("Enviar el proyecto"),
-                                QStringLiteral("Ctrl+Shift+E"), QStyle::SP_DriveNetIcon);
+                                QStringLiteral("Ctrl+Shift+E"), QStyle::SP_ArrowForward);
     Archivo1->addSeparator();
     SalirMenuItem_ = Archivo1->addAction(QStringLiteral("Salir"));
     SalirMenuItem_->setObjectName(QStringLiteral("SalirMenuItem"));
@@ -169,8 +169,8 @@ void TForm1::BuildCommands() {
         ToolBar->addAction(action);
         QWidget* button = ToolBar->widgetForAction(action);
         button->setObjectName(QString::fromLatin1(name));
-        button->setFixedWidth(105);
-        button->setMinimumHeight(36);
+        // Wide enough for the longest caption in the user's font.
+        button->setMinimumSize(105, 36);
     }
 }
 
@@ -238,6 +238,10 @@ QWidget* TForm1::BuildEditarTab() {
     Splitter1_ = new QSplitter(Qt::Horizontal);
     Splitter1_->setObjectName(QStringLiteral("Splitter1"));
     Splitter1_->setHandleWidth(8);
+    // Bevelled, so the user sees there is something to drag.
+    Splitter1_->setStyleSheet(
+        QStringLiteral("QSplitter::handle { border-left: 1px solid palette(light); "
+                       "border-right: 1px solid palette(dark); }"));
     Splitter1_->setOpaqueResize(true);
     Splitter1_->addWidget(seccionesPanel_);
     Splitter1_->addWidget(pages);
@@ -270,31 +274,35 @@ void TForm1::FormCreate() {
     // 1. The configuration.
     configuracion_ = std::make_unique<TConfiguracion>();
     configuracion_->Open();
-    // 2.
+    // 2. The version on the welcome page.
     bienvenidoTab_->SetVersion(kVersion);
-    // 3.
+    // 3. The welcome text; none leaves the memo empty.
     bienvenidoTab_->SetBienvenida(configuracion_->GetBienvenida());
     // 4. The package goes to the working folder unless the project says otherwise.
     exportarTab_->SetFolder(WorkingFolder());
     // 5. Nothing can be sent before a verification, project loaded or not.
     SetVerified(false);
-    // 6.
+    // 6. The commands and the section list choose the pages.
     HidePageTabs();
     // 7. (Budget tables with their yearly totals, and the two member tables.)
     // 8. (The call pick list, from the configuration's calls.)
-    // 9.
+    // 9. The editor, on the welcome page.
     MainPageControl_->setCurrentWidget(editarTab_);
     PageControl_->setCurrentWidget(bienvenidoTab_);
     // 10. (The pick lists of the pages, from the code lists.)
-    // 11.
+    // 11. The project, into the pages.
     LoadProject();
 }
 
+// The steps in parentheses belong to pages still to come; each goes in its place, since the
+// order is the order of the file and the order the pages depend on each other.
 void TForm1::SaveProject() {
+    // 1.
     SetVerified(false);
+    // 2. A missing file is made in memory.
     TXMLProject project(WorkingFolder() + kProjectFile);
 
-    // General project data, in the order they stand in the file.
+    // 3. General project data, in the order they stand in the file.
     project.SetAttribute(QStringLiteral("soft/"), QStringLiteral("version"), kFormatVersion);
     // The creation date is written once and then kept.
     const QString fechaAlta = QStringLiteral("project/document/properties/fechaAlta/");
@@ -303,36 +311,43 @@ void TForm1::SaveProject() {
     // (Main and secondary thematic area, title, regional priority, duration, location and
     // language, from the general data page.)
 
-    // (Attribute "file" of "descripcionTecnica/", from the technical description page.)
+    // 4. (Attribute "file" of "descripcionTecnica/", from the technical description page.)
     project.SetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"),
                          exportarTab_->Folder());
     project.SetAttributeInt(QStringLiteral("project/document/isDraft/"), QStringLiteral("value"),
                             IsVerified());
 
-    // (The page savers, in this order: call, executing unit, dependency, beneficiary
+    // 5. (The page savers, in this order: call, executing unit, dependency, beneficiary
     // institution, budget, project texts.)
 
+    // 6. Written even when nothing changed, with a fresh ".bak" copy.
     project.Save(true);
     project.Release();
 }
 
 void TForm1::LoadProject() {
+    // 1.
     TXMLProject project(WorkingFolder() + kProjectFile);
-    // Reading creates the elements it asks for: the document is always dropped unwritten.
+    // 2. Reading creates the elements it asks for: the document is always dropped unwritten,
+    // so that neither a missing file nor one of another format is touched.
     if (project.GetAttribute(QStringLiteral("soft/"), QStringLiteral("version"), QString()) !=
         kFormatVersion) {
         project.Discard();
         return;
     }
-    // (The call, selected by its caption and applied as if the user had chosen it.)
-    // (General data: thematic areas, province, title, regional priority, duration.)
-    // (The attached technical description.)
+    // 3. (The call, selected by its caption and applied as if the user had chosen it.)
+    // 4. (General data: thematic areas, province, title, regional priority, duration.)
+    // 5. (The attached technical description.)
+    // 6.
     exportarTab_->SetFolder(
         project.GetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"), QString()));
-    // (The page loaders, in this order: budget, beneficiary institution, executing unit,
+    // (Then the send page's check of that folder.)
+    // 7. (The page loaders, in this order: budget, beneficiary institution, executing unit,
     // dependency, project texts, responsible group, collaborating group.)
+    // 8.
     SetVerified(project.GetAttributeInt(QStringLiteral("project/document/isDraft/"),
                                         QStringLiteral("value"), false));
+    // 9.
     project.Discard();
 }
 
@@ -345,6 +360,8 @@ void TForm1::HidePageTabs() {
     // The pages stay usable; only the commands and the section list choose them.
     MainPageControl_->tabBar()->hide();
     PageControl_->tabBar()->hide();
+    // (The group page's three sub-pages and the budget's view and edit pages; the budget's
+    // year pages keep their headers.)
 }
 
 void TForm1::FillNumberItems(QComboBox* pickList, const QString& count) {

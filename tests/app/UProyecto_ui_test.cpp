@@ -5,11 +5,13 @@
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 
 namespace {
 
@@ -126,6 +128,14 @@ TEST_F(ProyectoTest, SavingTwiceWritesAgainAndRefreshesTheBackup) {
     EXPECT_EQ(ReadFile(kProyecto), first);
     EXPECT_EQ(Dialogs().Texts(TClase::Informacion), (QStringList{kGuardado, kGuardado}));
     EXPECT_TRUE(Dialogs().Texts(TClase::Error).isEmpty());
+}
+
+TEST_F(ProyectoTest, CtrlGSaves) {
+    Open();
+    QApplication::setActiveWindow(&Form());
+    QTest::keyClick(&Form(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(Exists(kProyecto));
+    EXPECT_EQ(Dialogs().Texts(TClase::Informacion), QStringList{kGuardado});
 }
 
 // The creation date is written once, in the regional short date format, and then kept.
