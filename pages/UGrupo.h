@@ -44,7 +44,8 @@ class TGrupo {
     // Stores the value when it differs from GetField: the first element of that name (appended
     // after the existing fields when missing) gets one text node with the value, also when the
     // value is empty. An empty value for a missing field creates nothing. Does nothing when
-    // there is no current person.
+    // there is no current person. Filling an element that is there but empty does not mark the
+    // document modified (text nodes never do), so callers save with force.
     void SetField(const QString& name, const QString& value);
 
     // Number of persons: every child element of the group, whatever its name.
