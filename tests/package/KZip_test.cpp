@@ -24,8 +24,10 @@ namespace {
 QByteArray XmlText(int lines) {
     QByteArray text("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<import>\r\n");
     for (int i = 0; i < lines; ++i)
-        text += "  <row rubro=\"Bibliograf\xED" "a\" descr=\"Libros " + QByteArray::number(i) +
-                "\" subsidio=\"" + QByteArray::number(i * 7 % 1000) + "\" year=\"1\"/>\r\n";
+        text += "  <row rubro=\"Bibliograf\xED"
+                "a\" descr=\"Libros " +
+                QByteArray::number(i) + "\" subsidio=\"" + QByteArray::number(i * 7 % 1000) +
+                "\" year=\"1\"/>\r\n";
     return text + "</import>\r\n";
 }
 
@@ -323,7 +325,7 @@ TEST_F(KZipTest, OnlyAnEntryThatCouldOutgrowTheLimitUsesZip64) {
     }
 }
 
-// Takes minutes: a sparse technical description of more than 4 GiB. Run it by hand with
+// Takes about a minute: a sparse technical description of more than 4 GiB. Run it by hand with
 // --gtest_also_run_disabled_tests --gtest_filter='*FourGiB*'.
 TEST_F(KZipTest, DISABLED_FourGiBTechnicalDescriptionGivesAValidZip64Entry) {
     const QByteArray project = XmlText(100);
@@ -340,7 +342,8 @@ TEST_F(KZipTest, DISABLED_FourGiBTechnicalDescriptionGivesAValidZip64Entry) {
     const QString target = Dest("4.zip");
     TKZip().ZipFiles(target, 2, sources);
 
-    const RawZip raw = ParseRawZip(ReadAll(target));
+    const QByteArray archive = ReadAll(target);
+    const RawZip raw = ParseRawZip(archive);
     ASSERT_TRUE(raw.valid);
     EXPECT_TRUE(raw.contiguous);
     ASSERT_EQ(raw.entries.size(), 2u);
@@ -352,12 +355,21 @@ TEST_F(KZipTest, DISABLED_FourGiBTechnicalDescriptionGivesAValidZip64Entry) {
     EXPECT_EQ(raw.entries[1].uncompressed32, 0xFFFFFFFFu);
     EXPECT_EQ(raw.entries[1].uncompressed, static_cast<std::uint64_t>(size));
 
+    std::uint64_t length = 0;
+    uLong crc = crc32(0, nullptr, 0);
+    EXPECT_TRUE(InflateRawEntryInto(archive, raw.entries[1], [&](const Bytef* data, std::size_t n) {
+        crc = crc32(crc, data, static_cast<uInt>(n));
+        length += n;
+    }));
+    EXPECT_EQ(length, static_cast<std::uint64_t>(size));
+    EXPECT_EQ(crc, raw.entries[1].crc);
+
+    // Debian's minizip 1.1 reader ignores zip64 sizes on 64-bit systems, so it only checks the
+    // small entry here; Info-ZIP's unzip and Python's zipfile read the whole archive.
     const UnzippedArchive unzipped = Unzip(target);
     ASSERT_EQ(unzipped.entries.size(), 2u);
     EXPECT_EQ(unzipped.entries[0].content, project);
-    EXPECT_EQ(unzipped.entries[1].info.uncompressed_size, static_cast<std::uint64_t>(size));
-    EXPECT_EQ(unzipped.entries[1].length, static_cast<std::uint64_t>(size));
-    EXPECT_EQ(unzipped.entries[1].closeResult, UNZ_OK);
+    EXPECT_EQ(unzipped.entries[0].closeResult, UNZ_OK);
 }
 
 TEST_F(KZipTest, AFailedPackageLeavesNoArchiveBehind) {

@@ -190,13 +190,14 @@ inline RawZip ParseRawZip(const QByteArray& bytes) {
     return zip;
 }
 
-// The entry's data inflated as a raw deflate stream; empty when it does not inflate cleanly.
-inline QByteArray InflateRawEntry(const QByteArray& archive, const RawZipEntry& entry) {
+// Inflates the entry's raw deflate stream, handing each piece of output to sink; false when
+// the stream does not end cleanly at the entry's compressed size.
+template <typename Sink>
+inline bool InflateRawEntryInto(const QByteArray& archive, const RawZipEntry& entry, Sink sink) {
     z_stream stream{};
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
-        return {};
-    QByteArray output;
-    std::vector<Bytef> buffer(65536);
+        return false;
+    std::vector<Bytef> buffer(1 << 20);
     stream.next_in = reinterpret_cast<Bytef*>(
         const_cast<char*>(archive.constData() + static_cast<qsizetype>(entry.dataOffset)));
     stream.avail_in = static_cast<uInt>(entry.compressed);
@@ -205,10 +206,19 @@ inline QByteArray InflateRawEntry(const QByteArray& archive, const RawZipEntry& 
         stream.next_out = buffer.data();
         stream.avail_out = static_cast<uInt>(buffer.size());
         result = inflate(&stream, Z_NO_FLUSH);
-        output.append(reinterpret_cast<const char*>(buffer.data()),
-                      static_cast<qsizetype>(buffer.size() - stream.avail_out));
+        sink(buffer.data(), buffer.size() - stream.avail_out);
     }
     const bool complete = result == Z_STREAM_END && stream.avail_in == 0;
     inflateEnd(&stream);
+    return complete;
+}
+
+// The entry's data inflated; empty when it does not inflate cleanly.
+inline QByteArray InflateRawEntry(const QByteArray& archive, const RawZipEntry& entry) {
+    QByteArray output;
+    const bool complete =
+        InflateRawEntryInto(archive, entry, [&output](const Bytef* data, std::size_t length) {
+            output.append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(length));
+        });
     return complete ? output : QByteArray();
 }
