@@ -1,6 +1,7 @@
 #include "app/UPanelSecciones.h"
 
 #include "app/UEtiquetaClic.h"
+#include "app/UGrupoAyuda.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -49,8 +50,7 @@ TPanelSecciones::TPanelSecciones(QWidget* parent)
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(16, 16));
     AyudaLabel_->setObjectName(QStringLiteral("AyudaLabel"));
-    AyudaLabel_->setText(QStringLiteral("Ayuda con ..."));
-    AyudaLabel_->setEnabled(false);
+    DisableAyuda();
     auto* help = new QHBoxLayout(Panel12);
     help->setContentsMargins(4, 2, 4, 2);
     help->addWidget(AyudaLabel_, 1);
@@ -68,4 +68,25 @@ TPanelSecciones::TPanelSecciones(QWidget* parent)
     layout->addWidget(Image1);
     layout->addWidget(Panel12);
     layout->addWidget(group, 1);
+}
+
+void TPanelSecciones::GroupBox6Enter(QObject* sender) {
+    const auto* box = qobject_cast<const TGrupoAyuda*>(sender);
+    if (box == nullptr || box->HelpKeyword().isEmpty()) {
+        DisableAyuda();
+        return;
+    }
+    AyudaLabel_->setEnabled(true);
+    AyudaLabel_->setText(QStringLiteral("Ayuda con \"") + box->title() + QLatin1Char('"'));
+    ayudaKeyword_ = box->HelpKeyword();
+}
+
+void TPanelSecciones::GroupBox6Exit(QObject*) {
+    DisableAyuda();
+}
+
+// The link keeps the last keyword it was given; disabled, it opens nothing.
+void TPanelSecciones::DisableAyuda() {
+    AyudaLabel_->setEnabled(false);
+    AyudaLabel_->setText(QStringLiteral("Ayuda con ..."));
 }

@@ -14,8 +14,19 @@ class TPanelSecciones : public QFrame {
 
     QListWidget* seccionList() const { return seccionList_; }
     TEtiquetaClic* AyudaLabel() const { return AyudaLabel_; }
+    // The help keyword the link opens.
+    const QString& AyudaKeyword() const { return ayudaKeyword_; }
+
+    // The focus entered a group box of the form: a box with a help keyword enables the link,
+    // naming the box; anything else disables it.
+    void GroupBox6Enter(QObject* sender);
+    // The focus left a group box of the form: the link is disabled.
+    void GroupBox6Exit(QObject* sender);
 
   private:
+    void DisableAyuda();
+
     QListWidget* seccionList_;
     TEtiquetaClic* AyudaLabel_;
+    QString ayudaKeyword_;
 };

@@ -4,15 +4,28 @@
 #include "app/UBarraSeguirEditando.h"
 #include "app/UDialogos.h"
 #include "app/UEtiquetaClic.h"
+#include "app/UFocoGrupos.h"
+#include "app/UGrupoAyuda.h"
 #include "app/UPanelSecciones.h"
+#include "config/UAyuda.h"
 #include "config/UConfiguracion.h"
+#include "config/UConvocatoria.h"
 #include "config/URegional.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
 #include "pages/UPaginaBienvenida.h"
+#include "pages/UPaginaContraparte.h"
+#include "pages/UPaginaConvocatoria.h"
+#include "pages/UPaginaDatosComplementarios.h"
+#include "pages/UPaginaDatosGenerales.h"
 #include "pages/UPaginaDescripcionTecnica.h"
 #include "pages/UPaginaEnviar.h"
+#include "pages/UPaginaImpacto.h"
 #include "pages/UPaginaListas.h"
+#include "pages/UPaginaOtrosRecursos.h"
+#include "pages/UPaginaPresupuesto.h"
+#include "pages/UPaginaResumen.h"
+#include "pages/UPaginaSubsidio.h"
 #include "pages/UPaginaTextos.h"
 #include "pages/UPaginaVerificar.h"
 
@@ -185,6 +198,11 @@ QWidget* TForm1::BuildEditarTab() {
             &TForm1::seccionListClick);
     connect(seccionesPanel_->seccionList(), &QListWidget::itemClicked, this,
             &TForm1::seccionListClick);
+    // The help link follows the focus through the form's group boxes.
+    auto* foco = new TFocoGrupos(this);
+    connect(foco, &TFocoGrupos::GroupBoxEnter, seccionesPanel_, &TPanelSecciones::GroupBox6Enter);
+    connect(foco, &TFocoGrupos::GroupBoxExit, seccionesPanel_, &TPanelSecciones::GroupBox6Exit);
+    connect(seccionesPanel_->AyudaLabel(), &TEtiquetaClic::clicked, this, &TForm1::AyudaLabelClick);
 
     seccionLabel_ = new QLabel(QStringLiteral("Bienvenido"));
     seccionLabel_->setObjectName(QStringLiteral("seccionLabel"));
@@ -210,16 +228,31 @@ QWidget* TForm1::BuildEditarTab() {
     PageControl_->setDocumentMode(true);
     // Each page class builds its own content; pages still without one are empty.
     AddFormPage(bienvenidoTab_ = new TPaginaBienvenida, QStringLiteral("Bienvenido"));
-    AddFormPage(EmptyPage("convocatoriaTab"), QStringLiteral("Convocatoria"));
-    AddFormPage(EmptyPage("datosGeneralesTab"), QStringLiteral("Datos Generales"));
-    AddFormPage(EmptyPage("resumenDelProyectoTab"), QStringLiteral("Resumen del Proyecto"));
-    AddFormPage(EmptyPage("impactoDelProyectoTab"), QStringLiteral("Impacto del Proyecto"));
-    AddFormPage(EmptyPage("datosComplementariosTab"), QStringLiteral("Datos Complementarios"));
-    AddFormPage(EmptyPage("subsidioSolicitadoTab"), QStringLiteral("Justificación Subsidio"));
-    AddFormPage(EmptyPage("contraparteTab"), QStringLiteral("Contraparte"));
-    AddFormPage(EmptyPage("otrosRecursosTab"), QStringLiteral("Otros Recursos"));
-    AddFormPage(EmptyPage("detalleDelPresupuestoDelProyectoTab"),
+    // The duration on the general data decides the budget's years.
+    detalleDelPresupuestoDelProyectoTab_ = new TPaginaPresupuesto;
+    auto* resumenDelProyectoTab = new TPaginaResumen;
+    impactoDelProyectoTab_ = new TPaginaImpacto;
+    auto* datosComplementariosTab = new TPaginaDatosComplementarios;
+    auto* subsidioSolicitadoTab = new TPaginaSubsidio;
+    auto* contraparteTab = new TPaginaContraparte;
+    auto* otrosRecursosTab = new TPaginaOtrosRecursos;
+    paginasTextos_ = {resumenDelProyectoTab, impactoDelProyectoTab_, datosComplementariosTab,
+                      subsidioSolicitadoTab, contraparteTab,         otrosRecursosTab};
+    AddFormPage(convocatoriaTab_ = new TPaginaConvocatoria, QStringLiteral("Convocatoria"));
+    AddFormPage(datosGeneralesTab_ =
+                    new TPaginaDatosGenerales(detalleDelPresupuestoDelProyectoTab_),
+                QStringLiteral("Datos Generales"));
+    AddFormPage(resumenDelProyectoTab, QStringLiteral("Resumen del Proyecto"));
+    AddFormPage(impactoDelProyectoTab_, QStringLiteral("Impacto del Proyecto"));
+    AddFormPage(datosComplementariosTab, QStringLiteral("Datos Complementarios"));
+    AddFormPage(subsidioSolicitadoTab, QStringLiteral("Justificación Subsidio"));
+    AddFormPage(contraparteTab, QStringLiteral("Contraparte"));
+    AddFormPage(otrosRecursosTab, QStringLiteral("Otros Recursos"));
+    AddFormPage(detalleDelPresupuestoDelProyectoTab_,
                 QStringLiteral("Detalle del Presupuesto del Proyecto"));
+    // A call the user picks is applied at once; a descriptor that does not parse is reported.
+    connect(convocatoriaTab_, &TPaginaConvocatoria::convocatoriaNameComboBoxChange, this,
+            [this] { RunShowingErrors([this] { convocatoriaNameComboBoxChange(); }); });
     AddFormPage(EmptyPage("institucionBeneficiariaTab"),
                 QStringLiteral("Institución Beneficiaria"));
     AddFormPage(EmptyPage("dependenciaTab"), QStringLiteral("Dependencia"));
@@ -285,11 +318,14 @@ void TForm1::FormCreate() {
     // 6. The commands and the section list choose the pages.
     HidePageTabs();
     // 7. (Budget tables with their yearly totals, and the two member tables.)
-    // 8. (The call pick list, from the configuration's calls.)
+    // 8. The call pick list, from the configuration's calls.
+    convocatoriaTab_->FillConvocatorias(*configuracion_);
     // 9. The editor, on the welcome page.
     MainPageControl_->setCurrentWidget(editarTab_);
     PageControl_->setCurrentWidget(bienvenidoTab_);
-    // 10. (The pick lists of the pages, from the code lists.)
+    // 10. The pick lists of the pages, from the code lists.
+    datosGeneralesTab_->FillPickLists();
+    // (The pick lists of the institution pages.)
     // 11. The project, into the pages.
     LoadProject();
 }
@@ -308,8 +344,11 @@ void TForm1::SaveProject() {
     const QString fechaAlta = QStringLiteral("project/document/properties/fechaAlta/");
     if (project.GetText(fechaAlta, QString()).isEmpty())
         project.SetText(fechaAlta, QDate::currentDate().toString(Regional().ShortDateFormat()));
-    // (Main and secondary thematic area, title, regional priority, duration, location and
-    // language, from the general data page.)
+    // Thematic areas, title, regional priority, duration, location and language. The regional
+    // priority is stored only for a call whose configuration shows it.
+    datosGeneralesTab_->SaveDatosGenerales(
+        project, convocatoria_ && configuracion_->IsVisible(convocatoriaTab_->Caption(),
+                                                            QStringLiteral("areaaltaprioridad")));
 
     // 4. (Attribute "file" of "descripcionTecnica/", from the technical description page.)
     project.SetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"),
@@ -317,8 +356,10 @@ void TForm1::SaveProject() {
     project.SetAttributeInt(QStringLiteral("project/document/isDraft/"), QStringLiteral("value"),
                             IsVerified());
 
-    // 5. (The page savers, in this order: call, executing unit, dependency, beneficiary
-    // institution, budget, project texts.)
+    // 5. The page savers, in this order: call, (executing unit, dependency, beneficiary
+    // institution, budget,) project texts.
+    convocatoriaTab_->SaveConvocatoria(project);
+    SaveProjectTexts(project);
 
     // 6. Written even when nothing changed, with a fresh ".bak" copy.
     project.Save(true);
@@ -335,20 +376,67 @@ void TForm1::LoadProject() {
         project.Discard();
         return;
     }
-    // 3. (The call, selected by its caption and applied as if the user had chosen it.)
-    // 4. (General data: thematic areas, province, title, regional priority, duration.)
+    // 3. The call, selected by its caption and applied as if the user had chosen it; a caption
+    // no longer offered leaves no call.
+    convocatoriaTab_->SelectConvocatoria(
+        project.GetAttribute(QStringLiteral("project/document/properties/convocatoria/"),
+                             QStringLiteral("doc-name"), QString()));
+    convocatoriaNameComboBoxChange();
+    // 4. General data, among the durations of that call.
+    datosGeneralesTab_->LoadDatosGenerales(project);
     // 5. (The attached technical description.)
     // 6.
     exportarTab_->SetFolder(
         project.GetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"), QString()));
     // (Then the send page's check of that folder.)
-    // 7. (The page loaders, in this order: budget, beneficiary institution, executing unit,
-    // dependency, project texts, responsible group, collaborating group.)
+    // 7. The page loaders, in this order: (budget, beneficiary institution, executing unit,
+    // dependency,) project texts, (responsible group, collaborating group.)
+    LoadProjectTexts(project);
     // 8.
     SetVerified(project.GetAttributeInt(QStringLiteral("project/document/isDraft/"),
                                         QStringLiteral("value"), false));
     // 9.
     project.Discard();
+}
+
+void TForm1::SaveProjectTexts(TXMLProject& project) {
+    for (TPaginaFormulario* page : paginasTextos_)
+        page->SaveTexts(project);
+}
+
+void TForm1::LoadProjectTexts(TXMLProject& project) {
+    for (TPaginaFormulario* page : paginasTextos_)
+        page->LoadTexts(project);
+}
+
+void TForm1::convocatoriaNameComboBoxChange() {
+    // 1. The previous call's descriptor is dropped first.
+    convocatoria_.reset();
+    // 2. No call chosen: the form keeps what it shows.
+    const QString caption = convocatoriaTab_->Caption();
+    if (caption.isEmpty())
+        return;
+    // 3. A caption or file the installation does not have reads as an empty descriptor.
+    convocatoria_ = std::make_unique<TConvocatoria>();
+    convocatoria_->Open(configuracion_->GetConvocatoriaFile(caption));
+    // 4.
+    convocatoriaTab_->ShowConvocatoria(*convocatoria_);
+    // 5. The duration has to be chosen again.
+    datosGeneralesTab_->SetDuraciones(convocatoriaTab_->DuracionMaxima());
+    // 6 to 8. Visibility, then captions, then help keywords of the call's type.
+    datosGeneralesTab_->ApplyConvocatoria(*configuracion_, caption);
+    impactoDelProyectoTab_->ApplyConvocatoria(*configuracion_, caption);
+}
+
+void TForm1::AyudaLabelClick() {
+    // A help file that cannot be read is reported, and no help window is shown.
+    RunShowingErrors([this] { ShowHelpTopic(seccionesPanel_->AyudaKeyword()); });
+}
+
+void TForm1::ShowHelpTopic(const QString& keyword) {
+    TForm2 ayuda(this);
+    ayuda.ShowTopic(keyword);
+    ayuda.exec();
 }
 
 void TForm1::SetVerified(bool flag) {

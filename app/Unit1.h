@@ -10,13 +10,20 @@ class QLabel;
 class QSplitter;
 class QTabWidget;
 class TConfiguracion;
+class TConvocatoria;
 class TEtiquetaClic;
 class TPaginaBienvenida;
+class TPaginaConvocatoria;
+class TPaginaDatosGenerales;
 class TPaginaDescripcionTecnica;
 class TPaginaEnviar;
+class TPaginaFormulario;
+class TPaginaImpacto;
+class TPaginaPresupuesto;
 class TPaginaTextos;
 class TPaginaVerificar;
 class TPanelSecciones;
+class TXMLProject;
 
 // The program's window: the menu and toolbar commands, the editor page with the section list
 // and the form pages, the verify, technical description and send pages, and the start-up,
@@ -41,6 +48,8 @@ class TForm1 : public QMainWindow {
 
     // The installation's configuration, opened at start and kept while the window lives.
     TConfiguracion& Configuracion() const { return *configuracion_; }
+    // The descriptor of the call chosen last; none before a call is chosen.
+    TConvocatoria* Convocatoria() const { return convocatoria_.get(); }
 
     // Event handlers, named after their control and event.
     void seccionListClick();
@@ -55,6 +64,13 @@ class TForm1 : public QMainWindow {
     void ExportarMenuItemClick();
     void HidePageTabs();
     static void FillNumberItems(QComboBox* pickList, const QString& count);
+    // The call selection: the chosen call's descriptor becomes the current call and the form
+    // takes the call's durations, visibility, captions and help keywords. Raises EXMLError when
+    // the descriptor does not parse.
+    void convocatoriaNameComboBoxChange();
+    void AyudaLabelClick();
+    // Shows the help text of the keyword in the help window, modally.
+    void ShowHelpTopic(const QString& keyword);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,8 +82,11 @@ class TForm1 : public QMainWindow {
     QWidget* BuildEditarTab();
     void AddFormPage(QWidget* page, const QString& caption);
     void AddMainPage(QWidget* page, const QString& caption);
+    void SaveProjectTexts(TXMLProject& project);
+    void LoadProjectTexts(TXMLProject& project);
 
     std::unique_ptr<TConfiguracion> configuracion_;
+    std::unique_ptr<TConvocatoria> convocatoria_;
     bool verified_ = false;
     // Width the user gave the section panel; the pages take what the window gains or loses.
     int panelWidth_;
@@ -92,5 +111,11 @@ class TForm1 : public QMainWindow {
     TEtiquetaClic* Label100_ = nullptr;
     QTabWidget* PageControl_ = nullptr;
     TPaginaBienvenida* bienvenidoTab_ = nullptr;
+    TPaginaConvocatoria* convocatoriaTab_ = nullptr;
+    TPaginaDatosGenerales* datosGeneralesTab_ = nullptr;
+    TPaginaImpacto* impactoDelProyectoTab_ = nullptr;
+    TPaginaPresupuesto* detalleDelPresupuestoDelProyectoTab_ = nullptr;
+    // The pages of free texts, in the order their texts are stored.
+    QList<TPaginaFormulario*> paginasTextos_;
     TPaginaTextos* textosTab_ = nullptr;
 };
