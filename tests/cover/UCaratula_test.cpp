@@ -1,0 +1,404 @@
+#include "cover/UCaratula.h"
+
+#include "cover/UCaratulaPresupuesto.h"
+#include "cover/UHtmlCaratula.h"
+#include "document/UErrores.h"
+#include "document/UXMLProject.h"
+#include "pages/UGrupo.h"
+#include "support/UProyectoPrueba.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kProperties = QStringLiteral("project/document/properties/");
+
+// Expected text with accents, as Windows-1252 bytes (every character here is in Latin-1).
+QByteArray Cp(const QString& text) {
+    return text.toLatin1();
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void AddPersona(TXMLProject& document, const QString& grupo, const QString& cuil,
+                const QString& rol, const QString& nombre, const QString& apellido) {
+    TGrupo personas(document, grupo);
+    personas.SelectParticipante(cuil);
+    personas.SetField(QStringLiteral("rol"), rol);
+    personas.SetField(QStringLiteral("nombre"), nombre);
+    personas.SetField(QStringLiteral("apellido"), apellido);
+}
+
+void SetInstitucion(TXMLProject& document, const QString& element, const QString& razonSocial,
+                    const QString& telefonos, const QString& email) {
+    const QString p = element + QStringLiteral("/document/properties/");
+    document.SetCData(p + QStringLiteral("denominacion/"), QStringLiteral("SIGLA"));
+    document.SetCData(p + QStringLiteral("razonsocial/"), razonSocial);
+    document.SetCData(p + QStringLiteral("domicilio/telefonos/"), telefonos);
+    document.SetCData(p + QStringLiteral("domicilio/email/"), email);
+}
+
+void FillSampleProject(TXMLProject& d) {
+    d.SetAttribute(QStringLiteral("soft/"), QStringLiteral("version"), QStringLiteral("2"));
+    d.SetCData(kProperties + QStringLiteral("title/"),
+               QString::fromUtf8("Agua & suelos \xE2\x80\x94 R\xC3\xADo Tercero"));
+    d.SetCData(kProperties + QStringLiteral("convocatoria/tipoConvocatoria/text/"),
+               QStringLiteral("Proyectos de Investigación"));
+    d.SetText(kProperties + QStringLiteral("convocatoria/ano/"), QStringLiteral("2024"));
+    d.SetCData(kProperties + QStringLiteral("convocatoria/categoria/text/"),
+               QStringLiteral("Categoría A"));
+    d.SetCData(kProperties + QStringLiteral("convocatoria/tipoProyecto/text/"),
+               QStringLiteral("Investigación Aplicada"));
+    d.SetCData(kProperties + QStringLiteral("areatematica/principal/text/"),
+               QStringLiteral("Ciencias Agrarias"));
+    d.SetCData(kProperties + QStringLiteral("areaaltaprioridad/text/"), QString());
+    d.SetCData(kProperties + QStringLiteral("duracion/"), QStringLiteral("2"));
+    d.SetCData(kProperties + QStringLiteral("ubicacion/pais/text/"), QStringLiteral("Argentina"));
+    d.SetCData(kProperties + QStringLiteral("ubicacion/provincia/text/"),
+               QStringLiteral("Córdoba"));
+    d.SetCData(kProperties + QStringLiteral("idiomas/principal/text/"), QStringLiteral("Español"));
+    d.SetText(kProperties + QStringLiteral("fechaAlta/"), QStringLiteral("05/03/2024"));
+
+    AddBudgetRow(d, "1", "Insumos", "1000.5", "200", "1200.5");
+    AddBudgetRow(d, "1", "Viajes y viáticos", "300", "0", "300");
+    AddBudgetRow(d, "1", "GASTOS DE ADMINISTRACION DEL SUBSIDIO", "52.02", "0", "52.02");
+    AddBudgetRow(d, "1", "TOTAL ANUAL", "1352.52", "200", "1552.52");
+    AddBudgetRow(d, "2", "Equipamiento", "5000", "1000", "6000");
+    AddBudgetRow(d, "2", "GASTOS DE ADMINISTRACION DEL SUBSIDIO", "200", "0", "200");
+    AddBudgetRow(d, "2", "TOTAL ANUAL", "5200", "1000", "6200");
+    AddBudgetRow(d, "3", "Insumos", "10", "0", "10"); // beyond the duration
+
+    AddPersona(d, "gruporesponsable", "20111111112", "Investigador Integrante", "Luis", "Gómez");
+    AddPersona(d, "gruporesponsable", "27222222223", "Investigador Responsable", "Ana María",
+               "Pérez");
+    AddPersona(d, "grupocolaborador", "20333333334", "Becario", "Juan", "Díaz");
+
+    SetInstitucion(d, "beneficiaria", "Universidad Nacional de Velorn", "0351-4334000",
+                   "info@unv.edu.ar");
+    d.SetCData(QStringLiteral("beneficiaria/document/properties/contacto/nombre/"),
+               QStringLiteral("Pérez, Ana"));
+    d.SetCData(QStringLiteral("beneficiaria/document/properties/contacto/cargo/"),
+               QStringLiteral("Rectora"));
+    SetInstitucion(d, "dependencia", "Facultad de Ciencias Agropecuarias", "0351-4334100",
+                   "fca@unv.edu.ar");
+    SetInstitucion(d, "ejecutora", "Instituto de Suelos", "0351-4334200", "suelos@unv.edu.ar");
+}
+
+// Writes the project through the document layer, then generates the covers from the saved
+// file, as the command does.
+QByteArray Generate(const TCarpetaPrueba& carpeta, void (*fill)(TXMLProject&)) {
+    {
+        TXMLProject document(carpeta.ProyectoPath());
+        fill(document);
+        document.Save(true);
+    }
+    TXMLProject document(carpeta.ProyectoPath());
+    TCaratula(document).WriteCoverPages(carpeta.PathOf("caratula.htm"));
+    document.Discard();
+    return ReadAll(carpeta.PathOf("caratula.htm"));
+}
+
+} // namespace
+
+TEST(TCaratulaTest, WritesTheThreeCoversOfACompleteProjectByteForByte) {
+    TCarpetaPrueba carpeta;
+    ASSERT_TRUE(carpeta.IsValid());
+    const QByteArray written = Generate(carpeta, FillSampleProject);
+
+    const QByteArray table =
+        "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
+        "bordercolor=\"#000000\">";
+    const QByteArray title = "<center><font size=\"4\"><b>Agua &amp; suelos \x97 R\xEDo "
+                             "Tercero</b></font></center><br/>";
+    const QByteArray convocatoria =
+        "<font size=\"3\"><b>Convocatoria</b></font><br/>" + table +
+        Cp("<tr><td><font size=\"2\"><b>Tipo</b></font></td><td><font size=\"2\">Proyectos de "
+           "Investigación ( 2024 )</font></td></tr>"
+           "<tr><td><font size=\"2\"><b>Categoría</b></font></td><td><font size=\"2\">Categoría "
+           "A</font></td></tr>"
+           "<tr><td><font size=\"2\"><b>Tipo de Proyecto</b></font></td><td><font "
+           "size=\"2\">Investigación Aplicada</font></td></tr>") +
+        "</table><br/>";
+    const QByteArray datosGenerales =
+        "<font size=\"3\"><b>Datos generales del proyecto</b></font><br/>" + table +
+        Cp("<tr><td><font size=\"2\"><b>Area Temática</b></font></td><td><font "
+           "size=\"2\">Ciencias Agrarias</font></td></tr>"
+           "<tr><td><font size=\"2\"><b>Prioridad Regional</b></font></td><td><font "
+           "size=\"2\">&nbsp;</font></td></tr>"
+           "<tr><td><font size=\"2\"><b>Duración</b></font></td><td><font "
+           "size=\"2\">2</font></td></tr>"
+           "<tr><td><font size=\"2\"><b>Ubicación</b></font></td><td><font "
+           "size=\"2\">Argentina, Córdoba</font></td></tr>"
+           "<tr><td><font size=\"2\"><b>Idiomas</b></font></td><td><font "
+           "size=\"2\">Español</font></td></tr>"
+           "<tr><td><font size=\"2\"><b>Investigador<br/>Responsable</b></font></td><td><font "
+           "size=\"2\">Nombre y Apellido<br/>Ana María Pérez</font></td></tr>"
+           "<tr><td><font size=\"2\"><b>Fecha de alta</b></font></td><td><font "
+           "size=\"2\">05/03/2024</font></td></tr>") +
+        "</table><br/>";
+    const auto budgetRow = [](const char* year, const QString& rubro, const char* subsidio,
+                              const char* contraparte, const char* total) {
+        return "<tr><td><font size=\"2\">" + QByteArray(year) +
+               "</font></td><td><font size=\"2\">" + Cp(rubro) +
+               "</font></td><td><font size=\"2\">" + subsidio +
+               "</font></td><td><font size=\"2\">" + contraparte +
+               "</font></td><td><font size=\"2\">" + total + "</font></td></tr>";
+    };
+    const QByteArray presupuesto =
+        "<font size=\"3\"><b>Presupuesto</b></font><br/>" + table +
+        Cp("<tr><td><font size=\"2\"><b>Año</b></font></td><td><font "
+           "size=\"2\"><b>Rubro</b></font></td><td><font "
+           "size=\"2\"><b>Subsidio</b></font></td><td><font "
+           "size=\"2\"><b>Contraparte</b></font></td><td><font "
+           "size=\"2\"><b>Total</b></font></td></tr>") +
+        budgetRow("1", "Insumos", "1000.5", "200", "1200.5") +
+        budgetRow("1", "Viajes y viáticos", "300", "0", "300") +
+        budgetRow("1", "GASTOS DE ADMINISTRACION DEL SUBSIDIO", "52.02", "0", "52.02") +
+        budgetRow("1", "TOTAL ANUAL", "1352.52", "200", "1552.52") +
+        budgetRow("2", "Equipamiento", "5000", "1000", "6000") +
+        budgetRow("2", "GASTOS DE ADMINISTRACION DEL SUBSIDIO", "200", "0", "200") +
+        budgetRow("2", "TOTAL ANUAL", "5200", "1000", "6200") + "</table><br/>";
+    const QByteArray grupo =
+        Cp("<font size=\"3\"><b>Conformación de Grupo</b></font><br/>") + table +
+        "<tr><td><font size=\"2\"><b>Grupo Responsable</b></font></td><td><table>"
+        "<tr><td><font size=\"2\">Nombre y Apellido</font></td><td><font "
+        "size=\"2\">Rol</font></td></tr>" +
+        Cp("<tr><td><font size=\"2\">Luis Gómez</font></td><td><font size=\"2\">Investigador "
+           "Integrante</font></td></tr>"
+           "<tr><td><font size=\"2\">Ana María Pérez</font></td><td><font "
+           "size=\"2\">Investigador Responsable</font></td></tr>") +
+        "</table></td></tr><tr><td><font size=\"2\"><b>Grupo Colaborador</b></font></td><td>"
+        "<table><tr><td><font size=\"2\">Nombre y Apellido</font></td><td><font "
+        "size=\"2\">Rol</font></td></tr>" +
+        Cp("<tr><td><font size=\"2\">Juan Díaz</font></td><td><font "
+           "size=\"2\">Becario</font></td></tr>") +
+        "</table></td></tr></table><br/>";
+    const QByteArray institucionHeader =
+        Cp("<tr><td><font size=\"2\">Razón Social</font></td><td><font size=\"2\">Teléfono</font>"
+           "</td><td><font size=\"2\">Correo Electrónico</font></td></tr>");
+    const QByteArray beneficiariaRow =
+        "<tr><td><font size=\"2\">Universidad Nacional de Velorn</font></td><td><font "
+        "size=\"2\">0351-4334000</font></td><td><font size=\"2\">info@unv.edu.ar</font></td>"
+        "</tr>";
+    const QByteArray instituciones =
+        "<font size=\"3\"><b>Instituciones del Proyecto</b></font><br/>" + table +
+        Cp("<tr><td><font size=\"2\"><b>Institución Beneficiaria</b></font></td><td><font "
+           "size=\"2\"><table>") +
+        institucionHeader + beneficiariaRow + "</table></font></td></tr>" +
+        Cp("<tr><td><font size=\"2\"><b>Representante Legal</b></font></td><td><font "
+           "size=\"2\">Pérez, Ana</font></td></tr>") +
+        "<tr><td><font size=\"2\"><b>Dependencia</b></font></td><td><font size=\"2\"><table>" +
+        institucionHeader +
+        "<tr><td><font size=\"2\">Facultad de Ciencias Agropecuarias</font></td><td><font "
+        "size=\"2\">0351-4334100</font></td><td><font size=\"2\">fca@unv.edu.ar</font></td></tr>"
+        "</table></font></td></tr>"
+        "<tr><td><font size=\"2\"><b>Unidad Ejecutora</b></font></td><td><font size=\"2\"><table>" +
+        institucionHeader +
+        "<tr><td><font size=\"2\">Instituto de Suelos</font></td><td><font "
+        "size=\"2\">0351-4334200</font></td><td><font size=\"2\">suelos@unv.edu.ar</font></td>"
+        "</tr></table></font></td></tr></table><br/>";
+    const QByteArray beneficiaria =
+        Cp("<font size=\"3\"><b>Institución Beneficiaria</b></font><br/>") + table +
+        institucionHeader + beneficiariaRow +
+        "<tr><td><font size=\"2\">Representante Legal</font></td><td><font "
+        "size=\"2\">Cargo</font></td><td><font size=\"2\">Firma</font></td></tr>" +
+        Cp("<tr><td><font size=\"2\">Pérez, Ana</font></td><td><font "
+           "size=\"2\">Rectora</font></td><td><font size=\"2\">&nbsp;</font></td></tr>") +
+        "</table><br/>";
+    const QByteArray ejecutora =
+        "<font size=\"3\"><b>Unidad Ejecutora</b></font><br/>" + table +
+        Cp("<tr><td><font size=\"2\"><b>Razón Social</b></font></td><td><font "
+           "size=\"2\"><b>Teléfono</b></font></td><td><font size=\"2\"><b>Correo "
+           "Electrónico</b></font></td></tr>") +
+        "<tr><td><font size=\"2\">Instituto de Suelos</font></td><td><font "
+        "size=\"2\">0351-4334200</font></td><td><font size=\"2\">suelos@unv.edu.ar</font></td>"
+        "</tr></table><br/>";
+    const QByteArray grupoFirmas =
+        Cp("<font size=\"3\"><b>Conformación de Grupo</b></font><br/>") + table +
+        "<tr><td><font size=\"2\"><b>Grupo Responsable</b></font></td><td><table>"
+        "<tr><td><font size=\"2\">Nombre y Apellido</font></td><td><font "
+        "size=\"2\">Rol</font></td><td><font size=\"2\">Firma</font></td></tr>" +
+        Cp("<tr><td><font size=\"2\">Luis Gómez</font></td><td><font size=\"2\">Investigador "
+           "Integrante</font></td><td><font size=\"2\">&nbsp;</font></td></tr>"
+           "<tr><td><font size=\"2\">Ana María Pérez</font></td><td><font "
+           "size=\"2\">Investigador Responsable</font></td><td><font "
+           "size=\"2\">&nbsp;</font></td></tr>") +
+        "</table></td></tr><tr><td><font size=\"2\"><b>Grupo Colaborador</b></font></td><td>"
+        "<table><tr><td><font size=\"2\">Nombre y Apellido</font></td><td><font "
+        "size=\"2\">Rol</font></td><td><font size=\"2\">Firma</font></td></tr>" +
+        Cp("<tr><td><font size=\"2\">Juan Díaz</font></td><td><font "
+           "size=\"2\">Becario</font></td><td><font size=\"2\">&nbsp;</font></td></tr>") +
+        "</table></td></tr></table><br/>";
+    const QByteArray separator = "<br/><hr/><br/><H2>&nbsp;</H2>";
+
+    const QByteArray expected =
+        Cp("<html><head><title>Carátulas</title></head><STYLE TYPE=\"text/css\">H2 "
+           "{page-break-before: always}</STYLE><body>") +
+        title + Cp("<center><font size=\"4\"><b>CARÁTULA DE PROYECTO</b></font></center><br/>") +
+        convocatoria + datosGenerales +
+        Cp("<font size=\"3\"><b>Responsable del Proyecto</b></font><br/>") + table +
+        Cp("<tr><td><font size=\"2\"><b>Nombre y Apellido<br/>Ana María Pérez</b></font></td>"
+           "<td><font size=\"2\"><b>Firma</b><br/><br/></font></td></tr>") +
+        "</table><br/>" + presupuesto + grupo + instituciones + separator + title +
+        Cp("<center><font size=\"4\"><b>CARÁTULA DE ORGANIZACIONES</b></font></center><br/>") +
+        convocatoria + datosGenerales + beneficiaria + separator + title +
+        Cp("<center><font size=\"4\"><b>CARÁTULA DE GRUPO</b></font></center><br/>") +
+        convocatoria + datosGenerales + ejecutora + grupoFirmas + "</body></html>";
+
+    EXPECT_EQ(written, expected);
+    EXPECT_FALSE(written.contains('\n'));
+    EXPECT_FALSE(written.contains('\r'));
+}
+
+TEST(CoverRowsOfYearTest, ComputedRowsComeLastAndOnlyTheLastOfEachName) {
+    const QString admin = TPresupuestoItem::GetRubroGastosAdministracion();
+    const QString total = TPresupuestoItem::GetRubroTotalAnual();
+    const auto item = [](const char* year, const QString& rubro, const char* subsidio) {
+        return TPresupuestoItem(year, rubro, subsidio, "0", subsidio);
+    };
+    struct Case {
+        const char* name;
+        TPresupuestoItems items;
+        int year;
+        std::vector<const char*> subsidios; // the printed rows, identified by their subsidio
+    };
+    const Case cases[] = {
+        {"computed rows stored first",
+         {item("1", total, "t"), item("1", admin, "a"), item("1", "Insumos", "i"),
+          item("1", "Equipamiento", "e")},
+         1,
+         {"i", "e", "a", "t"}},
+        {"a total without administration row",
+         {item("1", total, "t"), item("1", "Insumos", "i")},
+         1,
+         {"i", "t"}},
+        {"several rows of one computed name",
+         {item("1", admin, "a1"), item("1", total, "t1"), item("1", "Insumos", "i"),
+          item("1", admin, "a2"), item("1", total, "t2")},
+         1,
+         {"i", "a2", "t2"}},
+        {"other years and year texts that only read as the year",
+         {item("2", "Insumos", "dos"), item("01", "Insumos", "cero-uno"),
+          item(" 1", "Insumos", "blanco"), item("0", "Insumos", "cero"),
+          item("1", "Insumos", "uno"), item("2", total, "t2")},
+         1,
+         {"uno"}},
+        {"names compared exactly",
+         {item("2", "Total Anual", "minusculas"),
+          item("2", "GASTOS DE ADMINISTRACIÓN DEL SUBSIDIO", "acento"), item("2", total, "t")},
+         2,
+         {"minusculas", "acento", "t"}},
+        {"a year without rows", {item("1", "Insumos", "i")}, 3, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<QString> printed;
+        for (const TPresupuestoItem& row : CoverRowsOfYear(c.items, c.year))
+            printed.push_back(row.subsidio);
+        std::vector<QString> expected(c.subsidios.begin(), c.subsidios.end());
+        EXPECT_EQ(printed, expected);
+    }
+}
+
+TEST(CoverYearsTest, DurationOrOneYear) {
+    const std::pair<const char*, int> cases[] = {{"1", 1},   {"3", 3},   {"", 1},
+                                                 {"dos", 1}, {"2.5", 1}, {"0", 0}};
+    for (const auto& [text, years] : cases)
+        EXPECT_EQ(CoverYears(text), years) << text;
+}
+
+TEST(HtmlEscapeTest, ValuesPrintAsTypedAndStayOnOneLine) {
+    const std::pair<QString, QByteArray> cases[] = {
+        {QStringLiteral("A<B & C"), "A&lt;B &amp; C"},
+        {QStringLiteral("\"comillas\" y > mayor"), "&quot;comillas&quot; y &gt; mayor"},
+        {QStringLiteral("&nbsp;"), "&amp;nbsp;"},
+        {QStringLiteral("l\u00EDnea\r\nsegunda\tcol"), "l\xEDnea&#13;&#10;segunda&#9;col"},
+        {QStringLiteral("O'Brien"), "O'Brien"},
+    };
+    for (const auto& [value, bytes] : cases)
+        EXPECT_EQ(ToWindows1252(HtmlEscape(value)), bytes) << value.toStdString();
+}
+
+TEST(ToWindows1252Test, BytesOfTheCodePageAndReferencesForTheRest) {
+    const std::pair<QString, QByteArray> cases[] = {
+        {QStringLiteral("Carátula ñ Ü ÿ"), "Car\xE1tula \xF1 \xDC \xFF"},
+        {QString::fromUtf8("\xE2\x82\xAC \xE2\x80\x9C"
+                           "x"
+                           "\xE2\x80\x9D \xE2\x80\x94 \xC5\x92"),
+         "\x80 \x93x\x94 \x97 \x8C"},
+        {QString::fromUtf8("\xCE\xA9 \xE4\xB8\xAD"), "&#937; &#20013;"},
+        {QString::fromUtf8("\xF0\x9F\x98\x80"), "&#128512;"},
+        {QString(QChar(0xD800)) + QLatin1Char('a'), "&#65533;a"},
+        {QString(QChar(0x81)), "&#129;"},
+    };
+    for (const auto& [html, bytes] : cases)
+        EXPECT_EQ(ToWindows1252(html), bytes) << html.toStdString();
+}
+
+namespace {
+void FillOddProject(TXMLProject& d) {
+    d.SetCData(kProperties + QStringLiteral("title/"), QString::fromUtf8("A<B & C \"x\" \xCE\xA9"));
+    d.SetCData(kProperties + QStringLiteral("areaaltaprioridad/text/"), QStringLiteral("Agua"));
+    d.SetCData(kProperties + QStringLiteral("duracion/"), QStringLiteral("dos"));
+    AddBudgetRow(d, "1", "Insumos", "1", "0", "1");
+    AddBudgetRow(d, "2", "Insumos", "2", "0", "2");
+    AddPersona(d, "gruporesponsable", "20111111112", "Investigador Responsable",
+               "Ana\r\nMar\xC3\xAD"
+               "a",
+               "P<e>rez");
+}
+} // namespace
+
+TEST(TCaratulaTest, DocumentValuesAreEscapedAndADurationThatIsNoNumberPrintsYearOne) {
+    TCarpetaPrueba carpeta;
+    ASSERT_TRUE(carpeta.IsValid());
+    const QByteArray written = Generate(carpeta, FillOddProject);
+
+    EXPECT_EQ(written.count("<center><font size=\"4\"><b>A&lt;B &amp; C &quot;x&quot; "
+                            "&#937;</b></font></center><br/>"),
+              3);
+    EXPECT_EQ(written.count("<b>Prioridad Regional</b></font></td><td><font "
+                            "size=\"2\">Agua</font>"),
+              3);
+    EXPECT_EQ(written.count("Nombre y Apellido<br/>Ana&#13;&#10;Mar\xED"
+                            "a P&lt;e&gt;rez"),
+              4);
+    EXPECT_TRUE(written.contains("<td><font size=\"2\">1</font></td><td><font "
+                                 "size=\"2\">Insumos</font></td><td><font size=\"2\">1</font>"));
+    EXPECT_FALSE(written.contains("<td><font size=\"2\">2</font></td><td><font "
+                                  "size=\"2\">Insumos</font>"));
+    EXPECT_FALSE(written.contains('\n'));
+    EXPECT_FALSE(written.contains('\r'));
+}
+
+TEST(TCaratulaTest, TheFileIsReplacedWholeOrAFailureIsReported) {
+    TCarpetaPrueba carpeta;
+    ASSERT_TRUE(carpeta.IsValid());
+    carpeta.WriteFile("caratula.htm", "anterior");
+    carpeta.WriteFile("archivo", "no es una carpeta");
+    {
+        TXMLProject document(carpeta.ProyectoPath());
+        FillSampleProject(document);
+        document.Save(true);
+    }
+    TXMLProject document(carpeta.ProyectoPath());
+    TCaratula caratula(document);
+    const QByteArray pages = caratula.CoverPages();
+
+    for (const char* target : {"no/existe/caratula.htm", "archivo/caratula.htm"}) {
+        SCOPED_TRACE(target);
+        EXPECT_THROW(caratula.WriteCoverPages(carpeta.PathOf(target)), EVelornError);
+        EXPECT_FALSE(QFileInfo::exists(carpeta.PathOf(target)));
+    }
+    EXPECT_EQ(ReadAll(carpeta.PathOf("caratula.htm")), QByteArray("anterior"));
+
+    caratula.WriteCoverPages(carpeta.PathOf("caratula.htm"));
+    EXPECT_EQ(ReadAll(carpeta.PathOf("caratula.htm")), pages);
+    document.Discard();
+}
