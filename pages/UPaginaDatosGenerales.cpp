@@ -28,10 +28,15 @@ const QString kLang = QStringLiteral("lang");
 const QString kEs = QStringLiteral("es");
 
 constexpr int kMaxTitulo = 256;
+// Characters a pick list shows at least.
+constexpr int kMinimoVisible = 12;
 
 QComboBox* NewPickList(const QString& name, const QStringList& items = {}) {
     auto* pickList = new QComboBox;
     pickList->setObjectName(name);
+    // Long names do not hold the page wider than the window leaves it.
+    pickList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    pickList->setMinimumContentsLength(kMinimoVisible);
     FillPickList(pickList, items);
     return pickList;
 }

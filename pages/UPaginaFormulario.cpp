@@ -10,6 +10,7 @@
 namespace {
 
 const QString kSectionBreak = QStringLiteral("project/document/body/section-break/");
+constexpr int kAnchoMinimo = 120;
 
 } // namespace
 
@@ -39,6 +40,8 @@ QPlainTextEdit* TPaginaFormulario::NewMemo(const QString& name) {
 TGrupoAyuda* TPaginaFormulario::AddGrupo(const QString& name, const QString& caption,
                                          const QString& keyword, QWidget* control) {
     auto* box = new TGrupoAyuda(name, caption, keyword);
+    // A long caption is cut rather than holding the page wider than the window leaves it.
+    box->setMinimumWidth(kAnchoMinimo);
     auto* boxLayout = new QVBoxLayout(box);
     boxLayout->addWidget(control);
     const bool memo = qobject_cast<QPlainTextEdit*>(control) != nullptr;
