@@ -1,0 +1,30 @@
+#include "app/UAbrirConPrograma.h"
+
+#include "app/UAbridorEstandar.h"
+#include "config/UConfiguracion.h"
+
+namespace {
+std::unique_ptr<TAbridor>& Current() {
+    static std::unique_ptr<TAbridor> current;
+    return current;
+}
+} // namespace
+
+TAbridor& Abridor() {
+    if (!Current())
+        Current() = std::make_unique<TAbridorEstandar>();
+    return *Current();
+}
+
+void SetAbridor(std::unique_ptr<TAbridor> abridor) {
+    Current() = std::move(abridor);
+}
+
+void OpenWithConfiguredProgram(const TConfiguracion& configuracion, const QString& name,
+                               const QString& path) {
+    const QString program = configuracion.GetEjecutarSoft(name);
+    if (program.isEmpty())
+        Abridor().OpenWithDefault(path);
+    else
+        Abridor().StartProgram(program, path);
+}
