@@ -350,7 +350,9 @@ void TForm1::SaveProject() {
         project, convocatoria_ && configuracion_->IsVisible(convocatoriaTab_->Caption(),
                                                             QStringLiteral("areaaltaprioridad")));
 
-    // 4. (Attribute "file" of "descripcionTecnica/", from the technical description page.)
+    // 4. The attached file's name, the destination folder and the verified state.
+    project.SetAttribute(QStringLiteral("descripcionTecnica/"), QStringLiteral("file"),
+                         descripcionTecnicaTab_->AttachedName());
     project.SetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"),
                          exportarTab_->Folder());
     project.SetAttributeInt(QStringLiteral("project/document/isDraft/"), QStringLiteral("value"),
@@ -384,7 +386,9 @@ void TForm1::LoadProject() {
     convocatoriaNameComboBoxChange();
     // 4. General data, among the durations of that call.
     datosGeneralesTab_->LoadDatosGenerales(project);
-    // 5. (The attached technical description.)
+    // 5. A stored name whose copy is gone shows nothing attached.
+    descripcionTecnicaTab_->ShowAttachedName(project.GetAttribute(
+        QStringLiteral("descripcionTecnica/"), QStringLiteral("file"), QString()));
     // 6.
     exportarTab_->SetFolder(
         project.GetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"), QString()));

@@ -1,0 +1,47 @@
+#include "ui_support/UPruebaEnvio.h"
+
+#include "document/UCarpetaTrabajo.h"
+#include "document/UXMLProject.h"
+#include "support/UProyectoPrueba.h"
+
+#include <QDir>
+#include <QFile>
+
+void TPruebaEnvio::SetUp() {
+    TPruebaVentana::SetUp();
+    abridor_ = &TAbridorGrabado::Install();
+}
+
+void TPruebaEnvio::TearDown() {
+    TPruebaVentana::TearDown();
+    SetAbridor(nullptr);
+    abridor_ = nullptr;
+}
+
+void TPruebaEnvio::WriteCompleteProject(bool verified, const QString& destination) {
+    QFile::remove(PathOf(QStringLiteral("proyecto.xml")));
+    const QString working = WorkingFolder();
+    {
+        // The helper writes its technical description into a folder of its own, which it
+        // makes the working folder for a while.
+        TCarpetaPrueba scratch;
+        TXMLProject document(PathOf(QStringLiteral("proyecto.xml")));
+        FillCompleteProject(document, scratch);
+        document.SetAttributeInt(QStringLiteral("project/document/isDraft/"),
+                                 QStringLiteral("value"), verified);
+        document.SetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"),
+                              destination);
+        document.Save(true);
+        document.Discard();
+    }
+    SetWorkingFolder(working);
+    ASSERT_TRUE(QDir().mkpath(PathOf(QStringLiteral("desctec"))));
+    WriteFile(QStringLiteral("desctec/desc.pdf"), "%PDF-1.4\ndescripcion\n");
+}
+
+void TPruebaEnvio::WriteWrapper(const QString& name, const QString& program) {
+    WriteFile(QStringLiteral("wrapper.xml"),
+              "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<wrapper><ejecutar><" +
+                  name.toLatin1() + " soft=\"" + program.toLatin1() +
+                  "\"/></ejecutar></wrapper>\r\n");
+}
