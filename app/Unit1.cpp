@@ -5,6 +5,7 @@
 #include "app/UDialogos.h"
 #include "app/UEtiquetaClic.h"
 #include "app/UFocoGrupos.h"
+#include "app/UGeneradorCaratula.h"
 #include "app/UGrupoAyuda.h"
 #include "app/UPanelSecciones.h"
 #include "config/UAyuda.h"
@@ -110,6 +111,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), panelWidth_(kPanelWidth) 
     AddMainPage(descripcionTecnicaTab_ = new TPaginaDescripcionTecnica,
                 QStringLiteral("Descripción Técnica"));
     AddMainPage(exportarTab_ = new TPaginaEnviar, QStringLiteral("Enviar el proyecto"));
+    caratula_ = new TGeneradorCaratula(this);
     for (TBarraSeguirEditando* barra :
          {verificarTab_->Barra(), descripcionTecnicaTab_->Barra(), exportarTab_->Barra()}) {
         connect(barra->Button(), &QPushButton::clicked, this, &TForm1::Button2Click);
@@ -161,6 +163,7 @@ void TForm1::BuildCommands() {
     connect(descripcionTecnicaMenuItem_, &QAction::triggered, this,
             &TForm1::descripcionTecnicaMenuItemClick);
     connect(GuardarMenuItem_, &QAction::triggered, this, &TForm1::GuardarMenuItemClick);
+    connect(CaratulaMenuItem_, &QAction::triggered, this, &TForm1::CaratulaMenuItemClick);
     connect(ExportarMenuItem_, &QAction::triggered, this, &TForm1::ExportarMenuItemClick);
     connect(SalirMenuItem_, &QAction::triggered, this, &TForm1::SalirMenuItemClick);
     connect(Acercade1_, &QAction::triggered, this, &TForm1::Acercade1Click);
@@ -519,6 +522,11 @@ void TForm1::descripcionTecnicaMenuItemClick() {
 
 void TForm1::ExportarMenuItemClick() {
     MainPageControl_->setCurrentWidget(exportarTab_);
+}
+
+void TForm1::CaratulaMenuItemClick() {
+    // A stored project that does not parse is reported with the parser's text.
+    RunShowingErrors([this] { caratula_->CaratulaMenuItemClick(IsVerified(), *configuracion_); });
 }
 
 void TForm1::GuardarMenuItemClick() {

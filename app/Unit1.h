@@ -12,6 +12,7 @@ class QTabWidget;
 class TConfiguracion;
 class TConvocatoria;
 class TEtiquetaClic;
+class TGeneradorCaratula;
 class TPaginaBienvenida;
 class TPaginaConvocatoria;
 class TPaginaDatosGenerales;
@@ -62,6 +63,8 @@ class TForm1 : public QMainWindow {
     void FormCloseQuery(bool& canClose);
     void descripcionTecnicaMenuItemClick();
     void ExportarMenuItemClick();
+    // "Generar carátula": the cover pages of the stored project, when it is verified.
+    void CaratulaMenuItemClick();
     void HidePageTabs();
     static void FillNumberItems(QComboBox* pickList, const QString& count);
     // The call selection: the chosen call's descriptor becomes the current call and the form
@@ -104,6 +107,7 @@ class TForm1 : public QMainWindow {
     TPaginaVerificar* verificarTab_ = nullptr;
     TPaginaDescripcionTecnica* descripcionTecnicaTab_ = nullptr;
     TPaginaEnviar* exportarTab_ = nullptr;
+    TGeneradorCaratula* caratula_ = nullptr;
 
     QSplitter* Splitter1_ = nullptr;
     TPanelSecciones* seccionesPanel_ = nullptr;
