@@ -110,7 +110,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), panelWidth_(kPanelWidth) 
     AddMainPage(verificarTab_ = new TPaginaVerificar, QStringLiteral("Verificar"));
     AddMainPage(descripcionTecnicaTab_ = new TPaginaDescripcionTecnica,
                 QStringLiteral("Descripción Técnica"));
-    AddMainPage(exportarTab_ = new TPaginaEnviar, QStringLiteral("Enviar el proyecto"));
+    // The package takes the technical description attached on its page.
+    AddMainPage(exportarTab_ = new TPaginaEnviar(descripcionTecnicaTab_),
+                QStringLiteral("Enviar el proyecto"));
     caratula_ = new TGeneradorCaratula(this);
     for (TBarraSeguirEditando* barra :
          {verificarTab_->Barra(), descripcionTecnicaTab_->Barra(), exportarTab_->Barra()}) {
@@ -316,6 +318,7 @@ void TForm1::FormCreate() {
     bienvenidoTab_->SetBienvenida(configuracion_->GetBienvenida());
     // 4. The package goes to the working folder unless the project says otherwise.
     exportarTab_->SetFolder(WorkingFolder());
+    exportarTab_->SetConfiguracion(configuracion_.get());
     // 5. Nothing can be sent before a verification, project loaded or not.
     SetVerified(false);
     // 6. The commands and the section list choose the pages.
@@ -395,7 +398,7 @@ void TForm1::LoadProject() {
     // 6.
     exportarTab_->SetFolder(
         project.GetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"), QString()));
-    // (Then the send page's check of that folder.)
+    exportarTab_->exportarFolderEditChange();
     // 7. The page loaders, in this order: (budget, beneficiary institution, executing unit,
     // dependency,) project texts, (responsible group, collaborating group.)
     LoadProjectTexts(project);
