@@ -2,6 +2,8 @@
 #include "ui_support/UPruebaVentana.h"
 #include "ui_support/UTeclado.h"
 
+#include "app/UGrupoAyuda.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -56,6 +58,61 @@ class TextosTest : public TPruebaVentana {
         return qobject_cast<QPlainTextEdit*>(control)->toPlainText();
     }
 };
+
+// Each field sits alone in its captioned box, on its page, with its help keyword (the impact
+// boxes get theirs from the call).
+TEST_F(TextosTest, EveryFieldSitsInItsBox) {
+    const struct {
+        const char* page;
+        const char* control;
+        QString caption;
+        QString keyword;
+    } cases[] = {
+        {"datosGeneralesTab", "tituloEdit", "Título", "10101"},
+        {"datosGeneralesTab", "duracionComboBox", "Duración", "10102"},
+        {"datosGeneralesTab", "areaTematicaComboBox", "Área temática", "10103"},
+        {"datosGeneralesTab", "provinciaComboBox", "Provincia", "10104"},
+        {"datosGeneralesTab", "areaPrioritariaComboBox", "Prioridad Regional", "10105"},
+        {"datosGeneralesTab", "areaTematicaSecundariaComboBox", "Área temática secundaria",
+         "10103"},
+        {"resumenDelProyectoTab", "palabrasClaveEdit", "Palabras Clave", "10201"},
+        {"resumenDelProyectoTab", "resumenDelProyectoMemo", "Resumen del Proyecto", "10202"},
+        {"resumenDelProyectoTab", "projectTitleEdit", "Project Title", "10203"},
+        {"resumenDelProyectoTab", "keywordsEdit", "Keywords", "10204"},
+        {"resumenDelProyectoTab", "summaryMemo", "Summary", "10205"},
+        {"impactoDelProyectoTab", "subareaMemo", "#subarea", ""},
+        {"impactoDelProyectoTab", "impactoSectorMemo", "#impactoSector", ""},
+        {"impactoDelProyectoTab", "impactoInstitucionMemo", "#impactoInstitucion", ""},
+        {"impactoDelProyectoTab", "impactoCampoMemo",
+         "Impacto sobre las áreas disciplinares o campos de aplicación", ""},
+        {"datosComplementariosTab", "dcInvestigadoresMemo",
+         "Investigadores recusados como evaluadores", "10401"},
+        {"datosComplementariosTab", "dcSalvaguardiaMemo", "Salvaguardia ética y ambiental",
+         "10402"},
+        {"datosComplementariosTab", "dcObservacionesMemo", "Otras observaciones", ""},
+        {"subsidioSolicitadoTab", "justificacionSubsidioMemo",
+         "Justificación del subsidio solicitado", ""},
+        {"subsidioSolicitadoTab", "justificacionBecaMemo", "Justificación de la beca solicitada",
+         ""},
+        {"contraparteTab", "contraparteMemo",
+         "Infraestructura y Equipamiento existente en la Unidad Ejecutora", ""},
+        {"otrosRecursosTab", "otrosRecursosMemo",
+         "Otros Recursos afectados para el desarrollo del Proyecto ", ""},
+    };
+    Open();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.control);
+        auto* control = Find<QWidget>(c.control);
+        ASSERT_NE(control, nullptr);
+        auto* box = qobject_cast<TGrupoAyuda*>(control->parentWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->title(), c.caption);
+        EXPECT_EQ(box->HelpKeyword(), c.keyword);
+        EXPECT_EQ(box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 1)
+            << "one field a box";
+        EXPECT_TRUE(Find<QWidget>(c.page)->isAncestorOf(box));
+    }
+}
 
 // Accents, signs outside the file's character set, blank and empty lines all come back.
 TEST_F(TextosTest, TextsKeepTheirLinesThroughSaveAndLoad) {
