@@ -8,6 +8,7 @@
 #include "package/UNombrePaquete.h"
 #include "pages/UPaginaDescripcionTecnica.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -32,7 +33,8 @@ QString Quoted(const QString& name) {
 }
 
 QString WithSeparator(const QString& folder) {
-    return folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))
+    return folder.isEmpty() || folder.endsWith(QLatin1Char('/')) ||
+                   folder.endsWith(QDir::separator())
                ? folder
                : folder + QLatin1Char('/');
 }
