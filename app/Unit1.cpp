@@ -14,13 +14,17 @@
 #include "config/URegional.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
+#include "pages/UPaginaBeneficiaria.h"
 #include "pages/UPaginaBienvenida.h"
 #include "pages/UPaginaContraparte.h"
 #include "pages/UPaginaConvocatoria.h"
 #include "pages/UPaginaDatosComplementarios.h"
 #include "pages/UPaginaDatosGenerales.h"
+#include "pages/UPaginaDependencia.h"
 #include "pages/UPaginaDescripcionTecnica.h"
+#include "pages/UPaginaEjecutora.h"
 #include "pages/UPaginaEnviar.h"
+#include "pages/UPaginaGrupos.h"
 #include "pages/UPaginaImpacto.h"
 #include "pages/UPaginaListas.h"
 #include "pages/UPaginaOtrosRecursos.h"
@@ -82,13 +86,6 @@ constexpr TSeccion kSecciones[] = {
 };
 constexpr int kGrupoResponsable = 12;
 constexpr int kGrupoColaborador = 13;
-
-// A form page whose content is built by its own page class.
-QWidget* EmptyPage(const char* name) {
-    auto* page = new QWidget;
-    page->setObjectName(QString::fromLatin1(name));
-    return page;
-}
 
 } // namespace
 
@@ -258,11 +255,16 @@ QWidget* TForm1::BuildEditarTab() {
     // A call the user picks is applied at once; a descriptor that does not parse is reported.
     connect(convocatoriaTab_, &TPaginaConvocatoria::convocatoriaNameComboBoxChange, this,
             [this] { RunShowingErrors([this] { convocatoriaNameComboBoxChange(); }); });
-    AddFormPage(EmptyPage("institucionBeneficiariaTab"),
+    AddFormPage(institucionBeneficiariaTab_ = new TPaginaBeneficiaria,
                 QStringLiteral("Institución Beneficiaria"));
-    AddFormPage(EmptyPage("dependenciaTab"), QStringLiteral("Dependencia"));
-    AddFormPage(EmptyPage("unidadEjecutoraTab"), QStringLiteral("Unidad Ejecutora"));
-    AddFormPage(EmptyPage("conformacionDelGrupoTab"), QStringLiteral("Conformación del Grupo"));
+    AddFormPage(dependenciaTab_ = new TPaginaDependencia, QStringLiteral("Dependencia"));
+    AddFormPage(unidadEjecutoraTab_ = new TPaginaEjecutora, QStringLiteral("Unidad Ejecutora"));
+    AddFormPage(conformacionDelGrupoTab_ = new TPaginaGrupos,
+                QStringLiteral("Conformación del Grupo"));
+    // The group editor writes the file at once: every stored or removed person leaves the
+    // project unverified.
+    connect(conformacionDelGrupoTab_, &TPaginaGrupos::grupoModificado, this,
+            [this] { SetVerified(false); });
     AddFormPage(textosTab_ = new TPaginaTextos, QStringLiteral("#Textos"));
 
     auto* pages = new QWidget;
@@ -323,7 +325,8 @@ void TForm1::FormCreate() {
     SetVerified(false);
     // 6. The commands and the section list choose the pages.
     HidePageTabs();
-    // 7. (Budget tables with their yearly totals, and the two member tables.)
+    // 7. (Budget tables with their yearly totals,) and the two member tables.
+    conformacionDelGrupoTab_->SetupGrupoGrids();
     // 8. The call pick list, from the configuration's calls.
     convocatoriaTab_->FillConvocatorias(*configuracion_);
     // 9. The editor, on the welcome page.
@@ -331,7 +334,10 @@ void TForm1::FormCreate() {
     PageControl_->setCurrentWidget(bienvenidoTab_);
     // 10. The pick lists of the pages, from the code lists.
     datosGeneralesTab_->FillPickLists();
-    // (The pick lists of the institution pages.)
+    institucionBeneficiariaTab_->FillPickLists();
+    dependenciaTab_->FillPickLists();
+    unidadEjecutoraTab_->FillPickLists();
+    conformacionDelGrupoTab_->FillPickLists();
     // 11. The project, into the pages.
     LoadProject();
 }
@@ -364,9 +370,13 @@ void TForm1::SaveProject() {
     project.SetAttributeInt(QStringLiteral("project/document/isDraft/"), QStringLiteral("value"),
                             IsVerified());
 
-    // 5. The page savers, in this order: call, (executing unit, dependency, beneficiary
-    // institution, budget,) project texts.
+    // 5. The page savers, in this order: call, executing unit, dependency, beneficiary
+    // institution, (budget,) project texts.
     convocatoriaTab_->SaveConvocatoria(project);
+    unidadEjecutoraTab_->SaveEjecutora(project);
+    dependenciaTab_->SaveDependencia(project);
+    institucionBeneficiariaTab_->SaveBeneficiaria(project);
+    // (The budget.)
     SaveProjectTexts(project);
 
     // 6. Written even when nothing changed, with a fresh ".bak" copy.
@@ -399,9 +409,15 @@ void TForm1::LoadProject() {
     exportarTab_->SetFolder(
         project.GetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"), QString()));
     exportarTab_->exportarFolderEditChange();
-    // 7. The page loaders, in this order: (budget, beneficiary institution, executing unit,
-    // dependency,) project texts, (responsible group, collaborating group.)
+    // 7. The page loaders, in this order: (budget,) beneficiary institution, executing unit,
+    // dependency, project texts, responsible group, collaborating group.
+    // (The budget.)
+    institucionBeneficiariaTab_->LoadBeneficiaria(project);
+    unidadEjecutoraTab_->LoadEjecutora(project);
+    dependenciaTab_->LoadDependencia(project);
     LoadProjectTexts(project);
+    conformacionDelGrupoTab_->LoadGrupoResponsable(project);
+    conformacionDelGrupoTab_->LoadGrupoColaborador(project);
     // 8.
     SetVerified(project.GetAttributeInt(QStringLiteral("project/document/isDraft/"),
                                         QStringLiteral("value"), false));
@@ -458,8 +474,8 @@ void TForm1::HidePageTabs() {
     // The pages stay usable; only the commands and the section list choose them.
     MainPageControl_->tabBar()->hide();
     PageControl_->tabBar()->hide();
-    // (The group page's three sub-pages and the budget's view and edit pages; the budget's
-    // year pages keep their headers.)
+    conformacionDelGrupoTab_->HidePageTabs();
+    // (The budget's view and edit pages; the budget's year pages keep their headers.)
 }
 
 void TForm1::FillNumberItems(QComboBox* pickList, const QString& count) {
@@ -475,8 +491,12 @@ void TForm1::seccionListClick() {
     if (QWidget* page =
             PageControl_->findChild<QWidget*>(QString::fromLatin1(kSecciones[index].page)))
         PageControl_->setCurrentWidget(page);
-    // (The budget item also shows the budget's table view, leaving its edit mode; the two group
-    // items choose the group page's sub-page.)
+    // (The budget item also shows the budget's table view, leaving its edit mode.)
+    // The two group items choose the group page's list.
+    if (index == kGrupoResponsable)
+        conformacionDelGrupoTab_->ShowSheet(TPaginaGrupos::kResponsableSheet);
+    else if (index == kGrupoColaborador)
+        conformacionDelGrupoTab_->ShowSheet(TPaginaGrupos::kColaboradorSheet);
 
     // Both group items show the same page: the label names the group instead.
     if (index == kGrupoResponsable || index == kGrupoColaborador)

@@ -13,12 +13,16 @@ class TConfiguracion;
 class TConvocatoria;
 class TEtiquetaClic;
 class TGeneradorCaratula;
+class TPaginaBeneficiaria;
 class TPaginaBienvenida;
 class TPaginaConvocatoria;
 class TPaginaDatosGenerales;
+class TPaginaDependencia;
 class TPaginaDescripcionTecnica;
+class TPaginaEjecutora;
 class TPaginaEnviar;
 class TPaginaFormulario;
+class TPaginaGrupos;
 class TPaginaImpacto;
 class TPaginaPresupuesto;
 class TPaginaTextos;
@@ -121,5 +125,9 @@ class TForm1 : public QMainWindow {
     TPaginaPresupuesto* detalleDelPresupuestoDelProyectoTab_ = nullptr;
     // The pages of free texts, in the order their texts are stored.
     QList<TPaginaFormulario*> paginasTextos_;
+    TPaginaBeneficiaria* institucionBeneficiariaTab_ = nullptr;
+    TPaginaDependencia* dependenciaTab_ = nullptr;
+    TPaginaEjecutora* unidadEjecutoraTab_ = nullptr;
+    TPaginaGrupos* conformacionDelGrupoTab_ = nullptr;
     TPaginaTextos* textosTab_ = nullptr;
 };
