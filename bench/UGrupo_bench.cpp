@@ -1,0 +1,110 @@
+// The work of "Aplicar" on the group page that does not involve the window: open
+// "proyecto.xml", store one person through TGrupo and write the file with force. Measured on a
+// project that already holds 300 persons with full CVs, beside a bare TXMLProject load plus
+// forced save of the same document. Run: build/bench/UGrupo_bench [runs]
+#include "document/UXMLProject.h"
+#include "pages/UFichaPersona.h"
+#include "pages/UGrupo.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+namespace {
+
+QString LongText(int length, int seed) {
+    const QString sentence = QString::fromUtf8(
+        "Investigación en ecología de poblaciones y genética de la conservación; dirección de "
+        "tesis, proyectos financiados y publicaciones en revistas internacionales (%1).\n");
+    QString text;
+    while (text.size() < length)
+        text += sentence.arg(seed++);
+    text.truncate(length);
+    return text;
+}
+
+QString Cuil(int number) {
+    return QStringLiteral("20%1").arg(number, 8, 10, QLatin1Char('0')) + QLatin1Char('3');
+}
+
+// Every field of the person page filled, the CV as long as the responsible group allows.
+TFichaPersona Persona(int number) {
+    TFichaPersona ficha;
+    ficha.SetCuil(Cuil(number));
+    for (const QString& campo : TFichaPersona::Campos())
+        ficha.SetValor(campo, QStringLiteral("%1 de la persona %2").arg(campo).arg(number));
+    ficha.SetValor(QStringLiteral("rol"), QStringLiteral("Investigador Integrante"));
+    ficha.SetValor(QStringLiteral("curricularCV"), LongText(12000, number));
+    ficha.SetValor(QStringLiteral("curricularFormacion"), LongText(1500, number));
+    ficha.SetValor(QStringLiteral("curricularActividades"), LongText(1500, number));
+    ficha.SetValor(QStringLiteral("curricularArea"), LongText(500, number));
+    return ficha;
+}
+
+void BuildProject(const QString& fileName) {
+    TXMLProject project(fileName);
+    project.SetAttribute(QStringLiteral("soft/"), QStringLiteral("version"), QStringLiteral("2"));
+    project.SetCData(QStringLiteral("project/document/properties/title/"),
+                     QStringLiteral("Biodiversidad de las yungas"));
+    for (int i = 0; i < 300; ++i) {
+        TGrupo grupo(project, i < 20 ? TGrupo::GrupoResponsable() : TGrupo::GrupoColaborador());
+        Persona(i).Store(grupo);
+    }
+    project.Save(true);
+}
+
+double Ms(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+double Median(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("proyecto.xml"));
+    BuildProject(file);
+    std::printf("document: %.2f MB, 300 persons\n", QFileInfo(file).size() / 1e6);
+
+    // Interleaved, so that both see the same machine load.
+    std::vector<double> bare, edit, added;
+    TFichaPersona last = Persona(299);
+    for (int run = 0; run < runs; ++run) {
+        bare.push_back(Ms([&] {
+            TXMLProject project(file);
+            project.Save(true);
+            project.Release();
+        }));
+        // Editing the last person of the collaborating group: every field is compared, and
+        // the changed ones written.
+        last.SetValor(QStringLiteral("apellido"), QStringLiteral("Apellido %1").arg(run));
+        last.SetValor(QStringLiteral("curricularCV"), LongText(12000, run));
+        edit.push_back(Ms([&] { last.StoreFile(file, TGrupo::GrupoColaborador()); }));
+        // A new person appended to the responsible group.
+        added.push_back(
+            Ms([&] { Persona(1000 + run).StoreFile(file, TGrupo::GrupoResponsable()); }));
+    }
+    const double base = Median(bare);
+    std::printf("load + Save(true):              %7.2f ms\n", base);
+    std::printf("store an edited person + save:  %7.2f ms  ratio %.2f\n", Median(edit),
+                Median(edit) / base);
+    std::printf("store a new person + save:      %7.2f ms  ratio %.2f\n", Median(added),
+                Median(added) / base);
+    std::printf("goal: both ratios at most 1.30 (document at the end: %.2f MB)\n",
+                QFileInfo(file).size() / 1e6);
+    return 0;
+}
