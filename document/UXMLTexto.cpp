@@ -176,6 +176,42 @@ void EscapeEach(std::string& out, const char* utf8, const TBytesSimples& simple,
     }
 }
 
+// One character of a text or attribute value that the plain copy passed over.
+void AppendEscaped(std::string& out, char32_t cp, bool inAttribute) {
+    switch (cp) {
+    case '&':
+        out += "&amp;";
+        return;
+    case '<':
+        out += "&lt;";
+        return;
+    case '>':
+        out += "&gt;";
+        return;
+    case '\r':
+        out += "&#13;";
+        return;
+    }
+    if (inAttribute) {
+        // Attribute values lose raw quotes, tabs and line breaks when read.
+        switch (cp) {
+        case '"':
+            out += "&quot;";
+            return;
+        case '\t':
+            out += "&#9;";
+            return;
+        case '\n':
+            out += "&#10;";
+            return;
+        }
+    }
+    if (cp <= 0xFF)
+        out += char(cp);
+    else
+        AppendReference(out, cp);
+}
+
 bool OnlyXmlBlanks(const char* utf8) {
     if (!*utf8)
         return false;
@@ -225,66 +261,13 @@ void AppendEscapedText(std::string& out, const char* utf8) {
         ++utf8;
     }
     EscapeEach(
-        out, utf8, simple,
-        [&](char32_t cp) {
-            switch (cp) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '\r':
-                out += "&#13;";
-                break;
-            default:
-                if (cp <= 0xFF)
-                    out += char(cp);
-                else
-                    AppendReference(out, cp);
-            }
-        },
-        [] {});
+        out, utf8, simple, [&](char32_t cp) { AppendEscaped(out, cp, false); }, [] {});
 }
 
 void AppendEscapedAttribute(std::string& out, const char* utf8) {
     static const TBytesSimples simple("&<>\"\t\n");
     EscapeEach(
-        out, utf8, simple,
-        [&](char32_t cp) {
-            switch (cp) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\t':
-                out += "&#9;";
-                break;
-            case '\n':
-                out += "&#10;";
-                break;
-            case '\r':
-                out += "&#13;";
-                break;
-            default:
-                if (cp <= 0xFF)
-                    out += char(cp);
-                else
-                    AppendReference(out, cp);
-            }
-        },
-        [] {});
+        out, utf8, simple, [&](char32_t cp) { AppendEscaped(out, cp, true); }, [] {});
 }
 
 void AppendCDataValue(std::string& out, const char* utf8) {
