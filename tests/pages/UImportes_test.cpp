@@ -1,6 +1,7 @@
 #include "pages/UImportes.h"
 
 #include "config/URegional.h"
+#include "support/USeparadorPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -12,28 +13,7 @@
 
 namespace {
 
-// The tables write amounts with "." and the test puts in the separator in force; "~" stands
-// for the other separator, the one that must not be understood.
-class ImportesTest : public ::testing::TestWithParam<char> {
-  protected:
-    void SetUp() override {
-        SetRegional(std::make_unique<TConfiguracionRegionalFija>(QLatin1Char(GetParam()),
-                                                                 QStringLiteral("dd/MM/yyyy")));
-    }
-    void TearDown() override { SetRegional(nullptr); }
-
-    QString Local(const char* text) const {
-        const char other = GetParam() == '.' ? ',' : '.';
-        QString result = QString::fromUtf8(text);
-        for (QChar& c : result) {
-            if (c == QLatin1Char('.'))
-                c = QLatin1Char(GetParam());
-            else if (c == QLatin1Char('~'))
-                c = QLatin1Char(other);
-        }
-        return result;
-    }
-};
+class ImportesTest : public TPruebaConSeparador {};
 
 // Exact decimal text of n hundredths, built with integer arithmetic only.
 std::string HundredthsText(long long n) {

@@ -3,6 +3,7 @@
 #include "config/URegional.h"
 #include "document/UXMLProject.h"
 #include "support/UProyectoPrueba.h"
+#include "support/USeparadorPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -13,28 +14,8 @@
 
 namespace {
 
-// Amounts in the tables below are written with "."; Local puts in the regional separator,
-// and "~" stands for the other one (a file written under other regional settings).
-class ReglasPresupuestoTest : public ::testing::TestWithParam<char> {
+class ReglasPresupuestoTest : public TPruebaConSeparador {
   protected:
-    void SetUp() override {
-        SetRegional(std::make_unique<TConfiguracionRegionalFija>(QLatin1Char(GetParam()),
-                                                                 QStringLiteral("dd/MM/yyyy")));
-    }
-    void TearDown() override { SetRegional(nullptr); }
-
-    QString Local(const char* text) const {
-        const char other = GetParam() == '.' ? ',' : '.';
-        QString result = QString::fromUtf8(text);
-        for (QChar& c : result) {
-            if (c == QLatin1Char('.'))
-                c = QLatin1Char(GetParam());
-            else if (c == QLatin1Char('~'))
-                c = QLatin1Char(other);
-        }
-        return result;
-    }
-
     struct Line {
         const char* year;
         const char* rubro;
