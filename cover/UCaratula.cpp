@@ -2,6 +2,7 @@
 
 #include "cover/UCaratulaPresupuesto.h"
 #include "cover/UHtmlCaratula.h"
+#include "document/UEnteros.h"
 #include "document/UErrores.h"
 #include "document/UXMLProject.h"
 #include "pages/UGrupo.h"
@@ -23,9 +24,8 @@ const char* const kCellEnd = "</font></td>";
 int HighestStoredYear(const TPresupuestoItems& items) {
     int highest = 0;
     for (const TPresupuestoItem& item : items) {
-        bool ok = false;
-        const int year = item.year.toInt(&ok);
-        if (ok && QString::number(year) == item.year)
+        int year = 0;
+        if (TextToInt(item.year, year) && QString::number(year) == item.year)
             highest = std::max(highest, year);
     }
     return highest;

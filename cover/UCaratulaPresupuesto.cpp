@@ -1,5 +1,6 @@
 #include "cover/UCaratulaPresupuesto.h"
 
+#include "document/UEnteros.h"
 #include <optional>
 
 TPresupuestoItems CoverRowsOfYear(const TPresupuestoItems& items, int year) {
@@ -25,7 +26,5 @@ TPresupuestoItems CoverRowsOfYear(const TPresupuestoItems& items, int year) {
 }
 
 int CoverYears(const QString& duracion) {
-    bool ok = false;
-    const int years = duracion.toInt(&ok);
-    return ok ? years : 1;
+    return TextToIntDef(duracion, 1);
 }

@@ -1,5 +1,6 @@
 #include "document/UXMLProject.h"
 
+#include "document/UEnteros.h"
 #include "document/UXMLTexto.h"
 
 #include <QFile>
@@ -282,20 +283,6 @@ void KeepBackup(const QString& fileName, const QString& backupName) {
     QFile::copy(fileName, backupName);
 }
 
-bool ParseInteger(const QString& text, int& value) {
-    bool ok = false;
-    if (text.isEmpty())
-        return false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        const bool sign = i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+'));
-        if (!sign && (c < QLatin1Char('0') || c > QLatin1Char('9')))
-            return false;
-    }
-    value = text.toInt(&ok, 10);
-    return ok;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -501,7 +488,7 @@ QString TXMLProject::GetAttribute(const QString& path, const QString& name,
 int TXMLProject::GetAttributeInt(const QString& path, const QString& name, int defaultValue) {
     const QString text = GetAttribute(path, name, QString::number(defaultValue));
     int value = 0;
-    if (!ParseInteger(text, value))
+    if (!TextToInt(text, value))
         throw EConvertError(QStringLiteral("'%1' no es un valor entero válido").arg(text));
     return value;
 }

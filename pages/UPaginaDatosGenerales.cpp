@@ -2,6 +2,7 @@
 
 #include "app/UGrupoAyuda.h"
 #include "config/UConfiguracion.h"
+#include "document/UEnteros.h"
 #include "document/UXMLProject.h"
 #include "pages/UListasCodigo.h"
 #include "pages/UPaginaListas.h"
@@ -134,10 +135,7 @@ void TPaginaDatosGenerales::LoadDatosGenerales(TXMLProject& project) {
 }
 
 void TPaginaDatosGenerales::duracionComboBoxChange() {
-    bool whole = false;
-    int anios = duracionComboBox_->currentText().toInt(&whole);
-    if (!whole)
-        anios = 1;
+    const int anios = TextToIntDef(duracionComboBox_->currentText(), 1);
     presupuesto_->SetAnioVisible(3, anios > 2);
     presupuesto_->SetAnioVisible(2, anios > 1);
     presupuesto_->SetAnioVisible(1, anios > 0);

@@ -1,5 +1,6 @@
 #include "pages/UPaginaListas.h"
 
+#include "document/UEnteros.h"
 #include "pages/UListasCodigo.h"
 
 #include <QComboBox>
@@ -21,8 +22,8 @@ void SelectItemByText(QComboBox* pickList, const QString& text) {
 
 void FillNumberItems(QComboBox* pickList, const QString& count) {
     QStringList numbers;
-    bool isNumber = false;
-    const int last = count.toInt(&isNumber);
+    int last = 0;
+    const bool isNumber = TextToInt(count, last);
     for (int i = 1; isNumber && i <= last; ++i)
         numbers.append(QString::number(i));
     FillPickList(pickList, numbers);

@@ -4,6 +4,7 @@
 #include "app/USalidaCampo.h"
 #include "config/URegional.h"
 #include "document/UCarpetaTrabajo.h"
+#include "document/UEnteros.h"
 #include "document/UErrores.h"
 #include "ids/UCuitWeb.h"
 #include "pages/UFichaPersona.h"
@@ -54,17 +55,8 @@ QStringList RolesColaborador() {
 
 // A whole number in the range of a signed 32-bit integer, digits only after an optional sign.
 bool IsWholeNumber(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        const bool sign = i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+'));
-        if (!sign && (c < QLatin1Char('0') || c > QLatin1Char('9')))
-            return false;
-    }
-    bool ok = false;
-    text.toInt(&ok, 10);
-    return ok;
+    int value = 0;
+    return TextToInt(text, value);
 }
 
 QString TextOf(const QWidget* control) {

@@ -1,5 +1,6 @@
 #include "rules/UReglasPresupuesto.h"
 
+#include "document/UEnteros.h"
 #include "document/UXMLProject.h"
 #include "pages/UImportes.h"
 #include "pages/UPresupuestoItemValor.h"
@@ -24,9 +25,7 @@ long double SumSubsidio(const TPresupuestoItems& items) {
 }
 
 int IntegerOr(const QString& text, int fallback) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : fallback;
+    return TextToIntDef(text, fallback);
 }
 
 std::optional<QString> Joined(const QStringList& lines) {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Reads a whole number written as an optional sign followed by decimal digits, within the
+// range of an int; blanks or any other character make it no number. Every place that asks
+// "is this text a whole number" (stored flags, durations, years, typed hours) reads it here,
+// so they all agree.
+bool TextToInt(const QString& text, int& value);
+
+// The number in the text, or fallback when the text is no whole number.
+int TextToIntDef(const QString& text, int fallback);
