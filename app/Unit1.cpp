@@ -33,6 +33,7 @@
 #include "pages/UPaginaSubsidio.h"
 #include "pages/UPaginaTextos.h"
 #include "pages/UPaginaVerificar.h"
+#include "rules/UVerificacion.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -162,6 +163,7 @@ void TForm1::BuildCommands() {
     connect(descripcionTecnicaMenuItem_, &QAction::triggered, this,
             &TForm1::descripcionTecnicaMenuItemClick);
     connect(GuardarMenuItem_, &QAction::triggered, this, &TForm1::GuardarMenuItemClick);
+    connect(VerificarMenuItem_, &QAction::triggered, this, &TForm1::VerificarMenuItemClick);
     connect(CaratulaMenuItem_, &QAction::triggered, this, &TForm1::CaratulaMenuItemClick);
     connect(ExportarMenuItem_, &QAction::triggered, this, &TForm1::ExportarMenuItemClick);
     connect(SalirMenuItem_, &QAction::triggered, this, &TForm1::SalirMenuItemClick);
@@ -325,7 +327,8 @@ void TForm1::FormCreate() {
     SetVerified(false);
     // 6. The commands and the section list choose the pages.
     HidePageTabs();
-    // 7. (Budget tables with their yearly totals,) and the two member tables.
+    // 7. The budget tables with their yearly totals, and the two member tables.
+    detalleDelPresupuestoDelProyectoTab_->SetupPresupuestoGrids();
     conformacionDelGrupoTab_->SetupGrupoGrids();
     // 8. The call pick list, from the configuration's calls.
     convocatoriaTab_->FillConvocatorias(*configuracion_);
@@ -371,12 +374,12 @@ void TForm1::SaveProject() {
                             IsVerified());
 
     // 5. The page savers, in this order: call, executing unit, dependency, beneficiary
-    // institution, (budget,) project texts.
+    // institution, budget, project texts.
     convocatoriaTab_->SaveConvocatoria(project);
     unidadEjecutoraTab_->SaveEjecutora(project);
     dependenciaTab_->SaveDependencia(project);
     institucionBeneficiariaTab_->SaveBeneficiaria(project);
-    // (The budget.)
+    detalleDelPresupuestoDelProyectoTab_->SavePresupuesto(project);
     SaveProjectTexts(project);
 
     // 6. Written even when nothing changed, with a fresh ".bak" copy.
@@ -409,9 +412,9 @@ void TForm1::LoadProject() {
     exportarTab_->SetFolder(
         project.GetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"), QString()));
     exportarTab_->exportarFolderEditChange();
-    // 7. The page loaders, in this order: (budget,) beneficiary institution, executing unit,
+    // 7. The page loaders, in this order: budget, beneficiary institution, executing unit,
     // dependency, project texts, responsible group, collaborating group.
-    // (The budget.)
+    detalleDelPresupuestoDelProyectoTab_->LoadPresupuesto(project);
     institucionBeneficiariaTab_->LoadBeneficiaria(project);
     unidadEjecutoraTab_->LoadEjecutora(project);
     dependenciaTab_->LoadDependencia(project);
@@ -475,7 +478,8 @@ void TForm1::HidePageTabs() {
     MainPageControl_->tabBar()->hide();
     PageControl_->tabBar()->hide();
     conformacionDelGrupoTab_->HidePageTabs();
-    // (The budget's view and edit pages; the budget's year pages keep their headers.)
+    // The budget's view and edit pages; the budget's year pages keep their headers.
+    detalleDelPresupuestoDelProyectoTab_->HidePageTabs();
 }
 
 void TForm1::FillNumberItems(QComboBox* pickList, const QString& count) {
@@ -491,7 +495,9 @@ void TForm1::seccionListClick() {
     if (QWidget* page =
             PageControl_->findChild<QWidget*>(QString::fromLatin1(kSecciones[index].page)))
         PageControl_->setCurrentWidget(page);
-    // (The budget item also shows the budget's table view, leaving its edit mode.)
+    // The budget item also shows the budget's table view, dropping a line being edited.
+    if (PageControl_->currentWidget() == detalleDelPresupuestoDelProyectoTab_)
+        detalleDelPresupuestoDelProyectoTab_->ShowVista();
     // The two group items choose the group page's list.
     if (index == kGrupoResponsable)
         conformacionDelGrupoTab_->ShowSheet(TPaginaGrupos::kResponsableSheet);
@@ -545,6 +551,29 @@ void TForm1::descripcionTecnicaMenuItemClick() {
 
 void TForm1::ExportarMenuItemClick() {
     MainPageControl_->setCurrentWidget(exportarTab_);
+}
+
+void TForm1::VerificarMenuItemClick() {
+    // A store or a stored file that fails is reported with the error's own text.
+    RunShowingErrors([this] {
+        // 1. The same store as "Guardar": the project is unverified from here on.
+        SaveProject();
+        // 2. The rules read the file as stored, never the pages.
+        TVerificacion verificacion(WorkingFolder() + kProjectFile);
+        // 3, 4.
+        verificarTab_->Clear();
+        const QStringList messages = verificacion.Check(*configuracion_);
+        verificarTab_->AddMessages(messages);
+        // 5.
+        MainPageControl_->setCurrentWidget(verificarTab_);
+        // 6, 7. The file is written again only when the flag changed.
+        const bool verified = messages.isEmpty();
+        verificacion.Finish(verified);
+        // 8.
+        SetVerified(verified);
+        // 9, 10.
+        verificarTab_->ShowOutcome(verified);
+    });
 }
 
 void TForm1::CaratulaMenuItemClick() {

@@ -67,6 +67,9 @@ class TForm1 : public QMainWindow {
     void FormCloseQuery(bool& canClose);
     void descripcionTecnicaMenuItemClick();
     void ExportarMenuItemClick();
+    // "Verificar": stores the project, checks the stored file against every rule, shows the
+    // findings on the page "Verificar" and records the outcome in the file and the window.
+    void VerificarMenuItemClick();
     // "Generar carátula": the cover pages of the stored project, when it is verified.
     void CaratulaMenuItemClick();
     void HidePageTabs();

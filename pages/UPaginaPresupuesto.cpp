@@ -1,29 +1,320 @@
 #include "pages/UPaginaPresupuesto.h"
 
+#include "app/UDialogos.h"
+#include "document/UXMLProject.h"
+#include "pages/UImportes.h"
+#include "pages/UPaginaDetallePresupuesto.h"
+#include "pages/UPaginaGrillaPresupuesto.h"
+#include "pages/UPresupuestoItem.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <utility>
+namespace {
+
+const QString kPresupuesto = QStringLiteral("project/document/properties/presupuesto/");
+const QString kRow = QStringLiteral("row");
+const QString kRubro = QStringLiteral("rubro");
+const QString kDescr = QStringLiteral("descr");
+const QString kContraparte = QStringLiteral("contraparte");
+const QString kSubsidio = QStringLiteral("subsidio");
+const QString kTotal = QStringLiteral("total");
+const QString kYear = QStringLiteral("year");
+
+// A stored amount, whatever decimal separator it was written with, in the regional form.
+QString StoredAmount(const TXMLNode& row, const QString& name) {
+    return FormatAmount(StoredAmountValue(row.Attribute(name)));
+}
+
+// One stored row, its attributes in the order the file has always had them.
+void AppendRow(TXMLNode& presupuesto, const QString& rubro, const QString& descr,
+               const QString& contraparte, const QString& subsidio, const QString& total,
+               const QString& year) {
+    TXMLNode row = presupuesto.AppendChild(kRow);
+    row.SetAttribute(kRubro, rubro);
+    row.SetAttribute(kDescr, descr);
+    row.SetAttribute(kContraparte, contraparte);
+    row.SetAttribute(kSubsidio, subsidio);
+    row.SetAttribute(kTotal, total);
+    row.SetAttribute(kYear, year);
+}
+
+QPushButton* NewButton(const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
 
 TPaginaPresupuesto::TPaginaPresupuesto(QWidget* parent)
-    : QWidget(parent), presupuestoAnioPageControl_(new QTabWidget) {
+    : QWidget(parent), prespuestoPageControl_(new QTabWidget), presupuestoVistaTab_(new QWidget),
+      presupuestoEditTab_(new QWidget),
+      presupuestoNuevoButton_(
+          NewButton(QStringLiteral("presupuestoNuevoButton"), QStringLiteral("Nuevo"))),
+      presupuestoEditarButton_(
+          NewButton(QStringLiteral("presupuestoEditarButton"), QStringLiteral("Editar"))),
+      presupuestoEliminarButton_(
+          NewButton(QStringLiteral("presupuestoEliminarButton"), QStringLiteral("Eliminar"))),
+      presupuestoAnioPageControl_(new QTabWidget), detalle_(new TDetallePresupuesto) {
     setObjectName(QStringLiteral("detalleDelPresupuestoDelProyectoTab"));
+    prespuestoPageControl_->setObjectName(QStringLiteral("prespuestoPageControl"));
+    prespuestoPageControl_->setDocumentMode(true);
+    presupuestoVistaTab_->setObjectName(QStringLiteral("presupuestoVistaTab"));
+    presupuestoEditTab_->setObjectName(QStringLiteral("presupuestoEditTab"));
     presupuestoAnioPageControl_->setObjectName(QStringLiteral("presupuestoAnioPageControl"));
-    const std::pair<const char*, QString> anios[] = {
-        {"anioUnoTab", QStringLiteral("Año 1")},
-        {"anioDosTab", QStringLiteral("Año 2")},
-        {"anioTresTab", QStringLiteral("Año 3")},
-    };
-    for (const auto& [name, caption] : anios) {
-        auto* page = new QWidget;
-        page->setObjectName(QString::fromLatin1(name));
-        presupuestoAnioPageControl_->addTab(page, caption);
-    }
 
+    struct TAnio {
+        const char* page;
+        const char* prefix;
+        QString caption;
+    };
+    const TAnio anios[kAnios] = {
+        {"anioUnoTab", "anioUno", QStringLiteral("Año 1")},
+        {"anioDosTab", "anioDos", QStringLiteral("Año 2")},
+        {"anioTresTab", "anioTres", QStringLiteral("Año 3")},
+    };
+    for (int i = 0; i < kAnios; ++i) {
+        const QString prefix = QString::fromLatin1(anios[i].prefix);
+        auto* page = new QWidget;
+        page->setObjectName(QString::fromLatin1(anios[i].page));
+        grids_[i] = new TGrillaPresupuesto(prefix + QStringLiteral("StringGrid"));
+        totales_[i] = new TTotalesPresupuesto(prefix);
+        auto* layout = new QVBoxLayout(page);
+        layout->addWidget(grids_[i], 1);
+        layout->addWidget(totales_[i]);
+        presupuestoAnioPageControl_->addTab(page, anios[i].caption);
+        // A double click anywhere in the table opens its current line.
+        grids_[i]->viewport()->installEventFilter(this);
+    }
+    grids_[0]->setToolTip(
+        QStringLiteral("Haga doble click para editar este renglón del presupuesto"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(presupuestoNuevoButton_);
+    buttons->addWidget(presupuestoEditarButton_);
+    buttons->addWidget(presupuestoEliminarButton_);
+    buttons->addStretch(1);
+    auto* vista = new QVBoxLayout(presupuestoVistaTab_);
+    vista->addLayout(buttons);
+    vista->addWidget(presupuestoAnioPageControl_, 1);
+
+    auto* edit = new QVBoxLayout(presupuestoEditTab_);
+    edit->addWidget(detalle_);
+    edit->addStretch(1);
+
+    prespuestoPageControl_->addTab(presupuestoVistaTab_, QStringLiteral("Vista"));
+    prespuestoPageControl_->addTab(presupuestoEditTab_, QStringLiteral("Editar"));
+    prespuestoPageControl_->setCurrentWidget(presupuestoVistaTab_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(presupuestoAnioPageControl_);
+    layout->addWidget(prespuestoPageControl_);
+
+    connect(presupuestoNuevoButton_, &QPushButton::clicked, this,
+            &TPaginaPresupuesto::presupuestoNuevoButtonClick);
+    connect(presupuestoEditarButton_, &QPushButton::clicked, this,
+            &TPaginaPresupuesto::presupuestoEditarButtonClick);
+    connect(presupuestoEliminarButton_, &QPushButton::clicked, this,
+            &TPaginaPresupuesto::presupuestoEliminarButtonClick);
+    connect(detalle_->GuardarButton(), &QPushButton::clicked, this,
+            &TPaginaPresupuesto::presupuestoGuardarButtonClick);
+    connect(detalle_->CancelarButton(), &QPushButton::clicked, this,
+            &TPaginaPresupuesto::presupuestoCancelarButtonClick);
 }
 
 void TPaginaPresupuesto::SetAnioVisible(int anio, bool visible) {
     presupuestoAnioPageControl_->setTabVisible(anio - 1, visible);
+}
+
+void TPaginaPresupuesto::HidePageTabs() {
+    prespuestoPageControl_->tabBar()->hide();
+}
+
+void TPaginaPresupuesto::SetupPresupuestoGrids() {
+    for (TGrillaPresupuesto* grid : grids_)
+        grid->SetupPresupuestoGrid();
+    for (const QString& anio : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")})
+        RecalcPresupuestoTotals(anio);
+}
+
+void TPaginaPresupuesto::ShowVista() {
+    SetPresupuestoEditMode(false);
+}
+
+int TPaginaPresupuesto::YearIndex(const QString& anio) {
+    if (anio == QLatin1String("1"))
+        return 0;
+    if (anio == QLatin1String("2"))
+        return 1;
+    if (anio == QLatin1String("3"))
+        return 2;
+    return -1;
+}
+
+TGrillaPresupuesto* TPaginaPresupuesto::GridForYear(const QString& anio) const {
+    const int index = YearIndex(anio);
+    return index < 0 ? nullptr : grids_[index];
+}
+
+QLineEdit* TPaginaPresupuesto::SummaryFieldForYear(TTipoTotal kind, const QString& anio) const {
+    const int index = YearIndex(anio);
+    return index < 0 ? nullptr : totales_[index]->Field(kind);
+}
+
+void TPaginaPresupuesto::RecalcPresupuestoTotals(const QString& anio) {
+    const int index = YearIndex(anio);
+    if (index >= 0)
+        totales_[index]->Recalc(*grids_[index]);
+}
+
+QString TPaginaPresupuesto::ActiveYear() const {
+    return QString::number(presupuestoAnioPageControl_->currentIndex() + 1);
+}
+
+int TPaginaPresupuesto::AppendPresupuestoRow(TGrillaPresupuesto* grid) {
+    return grid->AppendPresupuestoRow();
+}
+
+void TPaginaPresupuesto::SetPresupuestoEditMode(bool on) {
+    detalle_->SetEditable(on);
+    // The year cannot change while a line is being edited.
+    presupuestoAnioPageControl_->setEnabled(!on);
+    if (on) {
+        prespuestoPageControl_->setCurrentWidget(presupuestoEditTab_);
+        return;
+    }
+    detalle_->Clear();
+    prespuestoPageControl_->setCurrentWidget(presupuestoVistaTab_);
+}
+
+void TPaginaPresupuesto::EditPresupuestoRow(TGrillaPresupuesto* grid) {
+    if (grid == nullptr || grid->Count() <= 0)
+        return;
+    SetPresupuestoEditMode(true);
+    accion_ = TAccion::Editar;
+    detalle_->Show(grid->Row(grid->CurrentRow()), ActiveYear());
+    detalle_->RubroComboBox()->setFocus(Qt::OtherFocusReason);
+}
+
+void TPaginaPresupuesto::presupuestoNuevoButtonClick() {
+    accion_ = TAccion::Nuevo;
+    detalle_->Clear();
+    detalle_->AnioEdit()->setText(ActiveYear());
+    SetPresupuestoEditMode(true);
+    detalle_->RubroComboBox()->setFocus(Qt::OtherFocusReason);
+}
+
+void TPaginaPresupuesto::presupuestoEditarButtonClick() {
+    EditPresupuestoRow(GridForYear(ActiveYear()));
+}
+
+void TPaginaPresupuesto::anioUnoStringGridDblClick() {
+    EditPresupuestoRow(grids_[0]);
+}
+
+void TPaginaPresupuesto::anioDosStringGridDblClick() {
+    EditPresupuestoRow(grids_[1]);
+}
+
+void TPaginaPresupuesto::anioTresStringGridDblClick() {
+    EditPresupuestoRow(grids_[2]);
+}
+
+void TPaginaPresupuesto::presupuestoEliminarButtonClick() {
+    const QString anio = ActiveYear();
+    if (TGrillaPresupuesto* grid = GridForYear(anio))
+        grid->DeleteCurrentRow();
+    RecalcPresupuestoTotals(anio);
+}
+
+void TPaginaPresupuesto::presupuestoGuardarButtonClick() {
+    if (detalle_->RubroComboBox()->currentIndex() < 0) {
+        Dialogos().ShowError(QStringLiteral("Debe elegir un rubro."));
+        return;
+    }
+    if (detalle_->DescripcionEdit()->text().isEmpty()) {
+        Dialogos().ShowError(QStringLiteral("La descripción no puede estar vacía."));
+        return;
+    }
+    // Only numbers go into the table: an amount that is not one keeps the focus.
+    if (!detalle_->AcceptAmounts())
+        return;
+    TGrillaPresupuesto* grid = GridForYear(detalle_->Anio());
+    if (grid == nullptr)
+        return;
+    const int row = accion_ == TAccion::Nuevo ? AppendPresupuestoRow(grid) : grid->CurrentRow();
+    grid->SetRow(row, detalle_->Cells());
+    SetPresupuestoEditMode(false);
+    accion_ = TAccion::Ninguna;
+    RecalcPresupuestoTotals(ActiveYear());
+}
+
+void TPaginaPresupuesto::presupuestoCancelarButtonClick() {
+    SetPresupuestoEditMode(false);
+}
+
+void TPaginaPresupuesto::SavePresupuesto(TXMLProject& project) const {
+    TXMLNode presupuesto = project.GetNode(kPresupuesto);
+    presupuesto.RemoveAllChildren();
+    // The years the page shows: all the lines the user sees are kept, also while no duration
+    // is chosen (one year then).
+    for (int i = 0; i < kAnios; ++i) {
+        if (!presupuestoAnioPageControl_->isTabVisible(i))
+            continue;
+        const QString year = QString::number(i + 1);
+        const TGrillaPresupuesto* grid = grids_[i];
+        for (int row = 0; row < grid->Count(); ++row) {
+            const QStringList cells = grid->Row(row);
+            AppendRow(presupuesto, cells.at(TGrillaPresupuesto::kRubro),
+                      cells.at(TGrillaPresupuesto::kDescripcion),
+                      cells.at(TGrillaPresupuesto::kContraparte),
+                      cells.at(TGrillaPresupuesto::kSubsidio), cells.at(TGrillaPresupuesto::kTotal),
+                      year);
+        }
+        const TTotalesPresupuesto* totales = totales_[i];
+        AppendRow(presupuesto, TPresupuestoItem::GetRubroGastosAdministracion(), QString(),
+                  totales->Text(TTotalesPresupuesto::kConGasto),
+                  totales->Text(TTotalesPresupuesto::kSubGasto),
+                  totales->Text(TTotalesPresupuesto::kTotGasto), year);
+        AppendRow(presupuesto, TPresupuestoItem::GetRubroTotalAnual(), QString(),
+                  totales->Text(TTotalesPresupuesto::kConTotal),
+                  totales->Text(TTotalesPresupuesto::kSubTotal),
+                  totales->Text(TTotalesPresupuesto::kTotTotal), year);
+    }
+}
+
+void TPaginaPresupuesto::LoadPresupuesto(TXMLProject& project) {
+    const TXMLNode presupuesto = project.GetNode(kPresupuesto);
+    for (const TXMLNode& row : presupuesto.Children()) {
+        const QString rubro = row.Attribute(kRubro);
+        if (rubro == TPresupuestoItem::GetRubroGastosAdministracion() ||
+            rubro == TPresupuestoItem::GetRubroTotalAnual())
+            continue;
+        // A row of a year the page does not have is left out; the others still load.
+        TGrillaPresupuesto* grid = GridForYear(row.Attribute(kYear));
+        if (grid == nullptr)
+            continue;
+        grid->SetRow(grid->AppendPresupuestoRow(),
+                     {rubro, row.Attribute(kDescr), StoredAmount(row, kSubsidio),
+                      StoredAmount(row, kContraparte), StoredAmount(row, kTotal)});
+    }
+    for (const QString& anio : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")})
+        RecalcPresupuestoTotals(anio);
+}
+
+bool TPaginaPresupuesto::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == grids_[0]->viewport())
+            anioUnoStringGridDblClick();
+        else if (watched == grids_[1]->viewport())
+            anioDosStringGridDblClick();
+        else if (watched == grids_[2]->viewport())
+            anioTresStringGridDblClick();
+    }
+    return QWidget::eventFilter(watched, event);
 }

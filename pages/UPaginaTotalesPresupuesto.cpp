@@ -1,0 +1,64 @@
+#include "pages/UPaginaTotalesPresupuesto.h"
+
+#include "pages/UImportes.h"
+#include "pages/UPaginaGrillaPresupuesto.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString kCero = QStringLiteral("0");
+constexpr long double kPorcentajeGastos = 4;
+
+} // namespace
+
+TTotalesPresupuesto::TTotalesPresupuesto(const QString& prefix, QWidget* parent) : QWidget(parent) {
+    const char* const names[] = {"SubGastoEdit", "ConGastoEdit", "TotGastoEdit",
+                                 "SubTotalEdit", "ConTotalEdit", "TotTotalEdit"};
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("Subsidio")), 0, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Contraparte")), 0, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Total")), 0, 3);
+    layout->addWidget(new QLabel(QStringLiteral("GASTOS DE ADMINISTRACIÓN DEL SUBSIDIO")), 1, 0);
+    layout->addWidget(new QLabel(QStringLiteral("TOTAL GENERAL")), 2, 0);
+    for (int kind = kSubGasto; kind <= kTotTotal; ++kind) {
+        auto* field = new QLineEdit(kCero);
+        field->setObjectName(prefix + QLatin1String(names[kind]));
+        field->setEnabled(false);
+        fields_[kind] = field;
+        layout->addWidget(field, 1 + kind / 3, 1 + kind % 3);
+    }
+    layout->setColumnStretch(0, 2);
+    for (int column = 1; column <= 3; ++column)
+        layout->setColumnStretch(column, 1);
+}
+
+QString TTotalesPresupuesto::Text(TTipoTotal kind) const {
+    return fields_[kind]->text();
+}
+
+void TTotalesPresupuesto::SetText(TTipoTotal kind, const QString& text) {
+    fields_[kind]->setText(text);
+}
+
+void TTotalesPresupuesto::Recalc(const TGrillaPresupuesto& grid) {
+    QString subsidio = kCero;
+    QString contraparte = kCero;
+    QString total = kCero;
+    for (int row = 0; row < grid.Count(); ++row) {
+        subsidio = SumAmounts(subsidio, grid.Cell(row, TGrillaPresupuesto::kSubsidio));
+        contraparte = SumAmounts(contraparte, grid.Cell(row, TGrillaPresupuesto::kContraparte));
+        total = SumAmounts(contraparte, subsidio);
+    }
+    // The line totals of the table are not used: each column is added on its own.
+    const QString gastos = FormatAmount(AmountValue(subsidio) * kPorcentajeGastos / 100);
+    SetText(kSubGasto, gastos);
+    SetText(kConGasto, kCero);
+    SetText(kTotGasto, gastos);
+    SetText(kSubTotal, SumAmounts(subsidio, gastos));
+    SetText(kConTotal, contraparte);
+    SetText(kTotTotal, SumAmounts(total, gastos));
+}

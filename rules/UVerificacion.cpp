@@ -1,0 +1,18 @@
+#include "rules/UVerificacion.h"
+
+#include "rules/URestricciones.h"
+
+TVerificacion::TVerificacion(const QString& fileName) : document_(fileName) {}
+
+QStringList TVerificacion::Check(const TConfiguracion& configuracion) {
+    QStringList messages;
+    TRestricciones().CheckAll(document_, messages, configuracion);
+    return messages;
+}
+
+void TVerificacion::Finish(bool verified) {
+    // The setter leaves the document unchanged when the flag already has that value.
+    document_.SetAttributeInt(QStringLiteral("project/document/isDraft/"), QStringLiteral("value"),
+                              verified);
+    document_.Release();
+}

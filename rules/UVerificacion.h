@@ -1,0 +1,26 @@
+#pragma once
+
+#include "document/UXMLProject.h"
+
+#include <QString>
+#include <QStringList>
+
+class TConfiguracion;
+
+// One verification of a stored project: the file is opened anew, checked against every rule,
+// and the outcome recorded in its flag "project/document/isDraft/". The file is written only
+// when the flag changes, so a project that fails again after a store is left as stored.
+class TVerificacion {
+  public:
+    // Opens the file; EXMLError when it does not parse.
+    explicit TVerificacion(const QString& fileName);
+
+    // The message of every broken rule, in the rules' order; empty when the project passed.
+    QStringList Check(const TConfiguracion& configuracion);
+    // Sets the flag to "1" when verified and "0" otherwise, and releases the document, which
+    // writes it when the flag changed. EXMLError when it cannot be written.
+    void Finish(bool verified);
+
+  private:
+    TXMLProject document_;
+};
