@@ -14,6 +14,8 @@
 namespace {
 
 const QString kCero = QStringLiteral("0");
+// Characters the category pick list shows at least.
+constexpr int kMinimoVisible = 12;
 
 QLineEdit* NewEdit(const QString& name) {
     auto* edit = new QLineEdit;
@@ -43,6 +45,10 @@ TDetallePresupuesto::TDetallePresupuesto(QWidget* parent)
     setObjectName(QStringLiteral("presupuestoDetalleGroupBox"));
     presupuestoRubroComboBox_->setObjectName(QStringLiteral("presupuestoRubroComboBox"));
     FillPickList(presupuestoRubroComboBox_, RubrosPresupuesto());
+    // Long category names do not hold the page wider than the window leaves it.
+    presupuestoRubroComboBox_->setSizeAdjustPolicy(
+        QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    presupuestoRubroComboBox_->setMinimumContentsLength(kMinimoVisible);
     presupuestoTotalEdit_->setReadOnly(true);
     presupuestoAnioEdit_->setReadOnly(true);
 

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <utility>
+
 namespace {
 
 const QString kCero = QStringLiteral("0");
@@ -22,8 +24,14 @@ TTotalesPresupuesto::TTotalesPresupuesto(const QString& prefix, QWidget* parent)
     layout->addWidget(new QLabel(QStringLiteral("Subsidio")), 0, 1);
     layout->addWidget(new QLabel(QStringLiteral("Contraparte")), 0, 2);
     layout->addWidget(new QLabel(QStringLiteral("Total")), 0, 3);
-    layout->addWidget(new QLabel(QStringLiteral("GASTOS DE ADMINISTRACIÓN DEL SUBSIDIO")), 1, 0);
-    layout->addWidget(new QLabel(QStringLiteral("TOTAL GENERAL")), 2, 0);
+    // The long caption wraps rather than hold the page wider than the window leaves it.
+    for (const auto& [row, caption] :
+         {std::pair{1, QStringLiteral("GASTOS DE ADMINISTRACIÓN DEL SUBSIDIO")},
+          std::pair{2, QStringLiteral("TOTAL GENERAL")}}) {
+        auto* label = new QLabel(caption);
+        label->setWordWrap(true);
+        layout->addWidget(label, row, 0);
+    }
     for (int kind = kSubGasto; kind <= kTotTotal; ++kind) {
         auto* field = new QLineEdit(kCero);
         field->setObjectName(prefix + QLatin1String(names[kind]));
