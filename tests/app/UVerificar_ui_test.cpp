@@ -85,6 +85,19 @@ class VerificarTest : public TPruebaEnvio {
     }
 };
 
+// The findings are shown read-only under their caption, with a vertical scroll bar.
+TEST_F(VerificarTest, TheResultBoxIsReadOnlyUnderItsCaption) {
+    Open();
+    auto* box = Find<QTextEdit>("verificarRichEdit");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isReadOnly());
+    EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    auto* frame = qobject_cast<QGroupBox*>(box->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->title(), "Resultados de la verificación");
+    EXPECT_TRUE(Find<QWidget>("verificarTab")->isAncestorOf(box));
+}
+
 // A project that passes: only the two green lines, the flag "1" written over the stored "0",
 // the package can be made. A second run stores and writes the file again.
 TEST_F(VerificarTest, APassingProjectShowsTheTwoGreenLines) {
@@ -96,7 +109,11 @@ TEST_F(VerificarTest, APassingProjectShowsTheTwoGreenLines) {
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run);
         const QByteArray before = ReadFile(kProyecto);
-        Verify();
+        // The toolbar button, then the menu item.
+        if (run == 0)
+            Verify();
+        else
+            TriggerMenuItem("VerificarMenuItem");
         EXPECT_EQ(Dialogs().Shown().size(), 0u);
         EXPECT_TRUE(VerifyPageShown());
         EXPECT_EQ(BoxLines(), (QStringList{kVerificado, kImprimir}));

@@ -5,10 +5,14 @@
 #include "ui_support/UListaDesplegable.h"
 #include "ui_support/UPruebaPresupuesto.h"
 
+#include "pages/UListasCodigo.h"
+
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -156,6 +160,54 @@ INSTANTIATE_TEST_SUITE_P(Separadores, PresupuestoTest, ::testing::Values('.', ',
                          });
 
 class PresupuestoVentanaTest : public TPruebaPresupuesto {};
+
+// The page as the window starts it: three tables with their headers, widths, row height and
+// one empty row (the first with its hint), the totals at "0" and out of reach, the view
+// without page tabs, and the editor closed to input with its nine categories.
+TEST_F(PresupuestoVentanaTest, ThePageAtStart) {
+    OpenWith(QLatin1Char(','));
+    EXPECT_FALSE(Find<QTabWidget>("prespuestoPageControl")->tabBar()->isVisible());
+    EXPECT_TRUE(Find<QTabWidget>("presupuestoAnioPageControl")->tabBar()->isVisible());
+    EXPECT_EQ(Find<QTabWidget>("prespuestoPageControl")->currentWidget(),
+              Find<QWidget>("presupuestoVistaTab"));
+    for (const QString year : {"1", "2", "3"}) {
+        SCOPED_TRACE(year.toStdString());
+        const char* const grids[] = {"anioUnoStringGrid", "anioDosStringGrid",
+                                     "anioTresStringGrid"};
+        auto* grid = Find<QTableWidget>(grids[year.toInt() - 1]);
+        ASSERT_NE(grid, nullptr);
+        QStringList headers;
+        QList<int> widths;
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            headers.append(grid->horizontalHeaderItem(column)->text());
+            widths.append(grid->columnWidth(column));
+        }
+        EXPECT_EQ(headers,
+                  (QStringList{"Rubro", "Descripción", "Subsidio", "Contraparte", "Total"}));
+        EXPECT_EQ(widths, (QList<int>{230, 64, 64, 64, 64}));
+        EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 21);
+        EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectRows);
+        EXPECT_EQ(Rows(year), QStringList{kEmptyRow});
+        EXPECT_EQ(Totals(year), kZeros);
+        EXPECT_EQ(grid->toolTip(),
+                  year == "1" ? "Haga doble click para editar este renglón del presupuesto" : "");
+    }
+    EXPECT_FALSE(Find<QLineEdit>("anioDosSubTotalEdit")->isEnabled());
+
+    auto* rubros = Find<QComboBox>("presupuestoRubroComboBox");
+    EXPECT_EQ(Items(rubros), RubrosPresupuesto());
+    EXPECT_FALSE(rubros->isEditable());
+    EXPECT_EQ(rubros->currentIndex(), -1);
+    for (const char* name :
+         {"presupuestoDescripcionEdit", "presupuestoSubsidioEdit", "presupuestoContraparteEdit"})
+        EXPECT_FALSE(Find<QLineEdit>(name)->isEnabled()) << name;
+    EXPECT_FALSE(rubros->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>("presupuestoGuardarButton")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>("presupuestoCancelarButton")->isEnabled());
+    EXPECT_TRUE(Find<QLineEdit>("presupuestoTotalEdit")->isReadOnly());
+    EXPECT_TRUE(Find<QLineEdit>("presupuestoAnioEdit")->isReadOnly());
+    EXPECT_EQ(Find<QPushButton>("presupuestoGuardarButton")->text(), "Aplicar");
+}
 
 // The first line of an empty table takes its empty row; deleting the only line clears it and
 // the totals; "Eliminar" on an empty table leaves its empty row; "Editar" and a double click
@@ -386,6 +438,8 @@ TEST_F(PresupuestoVentanaTest, StoreWritesTheYearsThePageShows) {
                           Administracion("12", "3") + TotalAnual("312", "0", "312", "3");
     ChooseDuration("1");
     EXPECT_EQ(VisibleYears(), QStringList{"Año 1"});
+    // The hidden year was the one shown: the first year is shown instead.
+    EXPECT_EQ(Find<QTabWidget>("presupuestoAnioPageControl")->currentIndex(), 0);
     Save();
     EXPECT_EQ(StoredBudget(), "presupuesto" + year1);
     ChooseDuration("3");
