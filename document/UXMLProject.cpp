@@ -410,6 +410,7 @@ TXMLProject::TXMLProject(const QString& fileName)
     const QByteArray bytes = file.readAll();
     // Parsed in place: the text stays with the object instead of being copied once more.
     text_ = XmlBytesToUtf8(bytes.constData(), size_t(bytes.size()));
+    expectedSize_ = size_t(bytes.size());
     const pugi::xml_parse_result result = document_->load_buffer_inplace(
         text_.data(), text_.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!result) {
@@ -538,7 +539,11 @@ void TXMLProject::AppendText(const TXMLNode& element, const QString& text) {
 
 std::string TXMLProject::Serialize() const {
     std::string out;
+    // Large documents grow by megabytes: one buffer of about the right size spares the
+    // copies and fresh pages of repeated growth.
+    out.reserve(expectedSize_ + expectedSize_ / 8 + 4096);
     TEscritorXML(out).WriteDocument(Wrap(Root()));
+    expectedSize_ = out.size();
     return out;
 }
 
