@@ -157,7 +157,8 @@ TEST_F(NavegacionTest, CommandsShowTheirPageAndTheSixControlsGoBack) {
         EXPECT_EQ(MainPage(), "editarTab");
         EXPECT_EQ(FormPage(), "contraparteTab");
     }
-    // The verify page has no command of its own yet; its two controls go back all the same.
+    // The verify page is shown directly here (a verification would store the project first);
+    // its two controls go back all the same.
     for (const char* back : {"Button2", "Image2"}) {
         SCOPED_TRACE(back);
         Find<QTabWidget>("MainPageControl")->setCurrentWidget(Find<QWidget>("verificarTab"));
