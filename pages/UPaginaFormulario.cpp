@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace {
 
 const QString kSectionBreak = QStringLiteral("project/document/body/section-break/");
@@ -25,6 +27,8 @@ TPaginaFormulario::TPaginaFormulario(const QString& name, QWidget* parent)
 QLineEdit* TPaginaFormulario::NewEdit(const QString& name) {
     auto* edit = new QLineEdit;
     edit->setObjectName(name);
+    // Qt's own default would cut texts at 32767 characters, also stored ones when loaded.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
 }
 

@@ -191,4 +191,22 @@ TEST_F(TextosTest, EnterBreaksNoLineInOtrosRecursos) {
     }
 }
 
+// The single-line texts have no length limit: a long stored text loads whole and is stored
+// again whole.
+TEST_F(TextosTest, LongSingleLineTextsAreKeptWhole) {
+    const QString longText = QString(40000, QLatin1Char('k')) + QStringLiteral("fin");
+    WriteFile("proyecto.xml",
+              "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<import><soft version=\"2\"/>"
+              "<project><document><body><section-break><resumenDelProyecto>"
+              "<palabrasClave>" + longText.toLatin1() + "</palabrasClave>"
+              "<keywords>" + longText.toLatin1() + "</keywords>"
+              "</resumenDelProyecto></section-break></body></document></project></import>\r\n");
+    Open();
+    EXPECT_EQ(Find<QLineEdit>("palabrasClaveEdit")->text(), longText);
+    EXPECT_EQ(Find<QLineEdit>("keywordsEdit")->text(), longText);
+    Form().SaveProject();
+    EXPECT_EQ(StoredText(kTextos + "resumenDelProyecto/palabrasClave/"), longText);
+    EXPECT_EQ(StoredText(kTextos + "resumenDelProyecto/keywords/"), longText);
+}
+
 } // namespace
