@@ -15,7 +15,9 @@ void TSalidaCampo::OnExit(QWidget* control, std::function<void()> action) {
 bool TSalidaCampo::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        // The menu bar takes the keys on Alt and gives them back; the field was not left.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            reason != Qt::MenuBarFocusReason)
             action_();
     }
     return QObject::eventFilter(watched, event);

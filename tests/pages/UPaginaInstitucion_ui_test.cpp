@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QTest>
 
@@ -330,6 +331,30 @@ TEST_F(InstitucionTest, LeavingTheCuitShowsItsVerdictBesideTheLabel) {
         EXPECT_TRUE(StoredOutline("beneficiaria").contains(Text("cuitcuil", c.typed, 1)));
     }
     EXPECT_TRUE(Dialogs().Shown().empty());
+}
+
+// Alt hands the keys to the menu bar and Esc gives them back to the field: the field was not
+// left, so the number is not checked until it really is.
+TEST_F(InstitucionTest, TheMenuBarTakingTheKeysIsNoExit) {
+    OpenActive();
+    ClickSection(9);
+    auto* edit = Find<QLineEdit>("benCuitEdit");
+    auto* label = Find<QLabel>("benCuilInvalidoLabel");
+    auto* menuBar = Find<QMenuBar>("MainMenu1");
+    ClickWidget(edit);
+    ASSERT_TRUE(edit->hasFocus());
+    Enter("benCuitEdit", "123");
+    // What the menu bar does on Alt, and on Esc afterwards.
+    menuBar->setFocus(Qt::MenuBarFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(menuBar->hasFocus());
+    EXPECT_EQ(label->text(), "");
+    edit->setFocus(Qt::MenuBarFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(edit->hasFocus());
+    EXPECT_EQ(label->text(), "");
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(label->text(), kCuilInvalido);
 }
 
 } // namespace
