@@ -2,6 +2,7 @@
 // "proyecto.xml", store one person through TGrupo and write the file with force. Measured on a
 // project that already holds 300 persons with full CVs, beside a bare TXMLProject load plus
 // forced save of the same document. Run: build/bench/UGrupo_bench [runs]
+#include "UMedicion.h"
 #include "document/UXMLProject.h"
 #include "pages/UFichaPersona.h"
 #include "pages/UGrupo.h"
@@ -57,18 +58,6 @@ void BuildProject(const QString& fileName) {
         Persona(i).Store(grupo);
     }
     project.Save(true);
-}
-
-double Ms(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // (flag 0 -> 1, written twice) and one that fails (written once), beside a bare TXMLProject
 // load plus Save(true) of the same document in the same run.
 // Run: build/bench/URestricciones_bench [runs]
+#include "UMedicion.h"
 #include "config/UConfiguracion.h"
 #include "config/URegional.h"
 #include "document/UCarpetaTrabajo.h"
@@ -174,18 +175,6 @@ void BuildProject(const QString& file) {
         project.Save(true);
     }
     Store(file, true);
-}
-
-double Ms(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Load and save of a large project document with TXMLProject, beside pugixml's own parse and
 // save of the same file. Run: build/bench/UXMLProject_bench [runs]
+#include "UMedicion.h"
 #include "document/UXMLProject.h"
 
 #include <QDir>
@@ -59,19 +60,6 @@ void BuildProject(const QString& fileName) {
         doc.AppendText(person.AppendChild("cv"), Curriculum(p));
     }
     doc.Save(true);
-}
-
-double MedianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 } // namespace
