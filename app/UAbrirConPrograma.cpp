@@ -1,6 +1,7 @@
 #include "app/UAbrirConPrograma.h"
 
 #include "app/UAbridorEstandar.h"
+#include "app/UDialogos.h"
 #include "config/UConfiguracion.h"
 
 namespace {
@@ -22,7 +23,11 @@ void SetAbridor(std::unique_ptr<TAbridor> abridor) {
 
 void OpenWithConfiguredProgram(const TConfiguracion& configuracion, const QString& name,
                                const QString& path) {
-    const QString program = configuracion.GetEjecutarSoft(name);
+    // A "wrapper.xml" that cannot be read is reported like any other error; nothing is opened
+    // and the window stays as it was.
+    QString program;
+    if (!RunShowingErrors([&] { program = configuracion.GetEjecutarSoft(name); }))
+        return;
     if (program.isEmpty())
         Abridor().OpenWithDefault(path);
     else

@@ -25,6 +25,7 @@ void SetAbridor(std::unique_ptr<TAbridor> abridor);
 
 // Opens the path with the program that "wrapper.xml" names for the purpose ("caratula",
 // "abrirdestino"), or with the desktop's default program when it names none. Whether the
-// program started is not examined.
+// program started is not examined. A "wrapper.xml" that cannot be read is reported with its
+// error's text, and nothing is opened.
 void OpenWithConfiguredProgram(const TConfiguracion& configuracion, const QString& name,
                                const QString& path);

@@ -28,10 +28,12 @@ class TDialogos {
     // A message dialog whose buttons (laid out yes, no, OK, cancel) take the captions in
     // that order; buttons beyond the captions keep their standard caption, captions beyond
     // the buttons are ignored. An empty title keeps the kind's standard title. Returns the
-    // pressed button; closing the dialog or Esc count as cancel.
+    // pressed button; closing the dialog or Esc count as cancel. The default button is the one
+    // Enter presses; none given keeps the platform's choice.
     virtual TBotonDialogo ShowCaptionedDialog(const QString& message, const QString& title,
                                               TTipoDialogo kind, const QStringList& captions,
-                                              TBotonesDialogo buttons) = 0;
+                                              TBotonesDialogo buttons,
+                                              TBotonesDialogo defaultButton = {}) = 0;
     // Plain notices with one OK button.
     virtual void ShowInformation(const QString& text) = 0;
     virtual void ShowError(const QString& text) = 0;

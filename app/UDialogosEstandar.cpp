@@ -79,7 +79,8 @@ QMessageBox::StandardButton StandardButtonFor(TBotonDialogo button) {
 
 TBotonDialogo TDialogosEstandar::ShowCaptionedDialog(const QString& message, const QString& title,
                                                      TTipoDialogo kind, const QStringList& captions,
-                                                     TBotonesDialogo buttons) {
+                                                     TBotonesDialogo buttons,
+                                                     TBotonesDialogo defaultButton) {
     TCuadroMensaje box(QApplication::activeWindow());
     box.setIcon(IconFor(kind));
     box.setWindowTitle(title.isEmpty() ? StandardTitle(kind) : title);
@@ -93,6 +94,8 @@ TBotonDialogo TDialogosEstandar::ShowCaptionedDialog(const QString& message, con
         if (i < captions.size())
             last->setText(captions.at(i));
         results[last] = ordered.at(i);
+        if (defaultButton.testFlag(ordered.at(i)))
+            box.setDefaultButton(last);
     }
     // Esc and the close box need a button to act on; which one does not matter, since
     // dismissing is reported as cancel.

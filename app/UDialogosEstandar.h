@@ -8,7 +8,8 @@ class TDialogosEstandar : public TDialogos {
   public:
     TBotonDialogo ShowCaptionedDialog(const QString& message, const QString& title,
                                       TTipoDialogo kind, const QStringList& captions,
-                                      TBotonesDialogo buttons) override;
+                                      TBotonesDialogo buttons,
+                                      TBotonesDialogo defaultButton = {}) override;
     void ShowInformation(const QString& text) override;
     void ShowError(const QString& text) override;
     QString ChooseFile(const QString& title, const QString& startFolder,

@@ -8,10 +8,12 @@
 #include "app/UGeneradorCaratula.h"
 #include "app/UGrupoAyuda.h"
 #include "app/UPanelSecciones.h"
+#include "app/UTeclasPaginas.h"
+#include "app/UVigiaEdicion.h"
 #include "config/UAyuda.h"
 #include "config/UConfiguracion.h"
 #include "config/UConvocatoria.h"
-#include "config/URegional.h"
+#include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
 #include "pages/UPaginaBeneficiaria.h"
@@ -21,6 +23,7 @@
 #include "pages/UPaginaDatosComplementarios.h"
 #include "pages/UPaginaDatosGenerales.h"
 #include "pages/UPaginaDependencia.h"
+#include "pages/UPaginaDetallePresupuesto.h"
 #include "pages/UPaginaDescripcionTecnica.h"
 #include "pages/UPaginaEjecutora.h"
 #include "pages/UPaginaEnviar.h"
@@ -28,6 +31,7 @@
 #include "pages/UPaginaImpacto.h"
 #include "pages/UPaginaListas.h"
 #include "pages/UPaginaOtrosRecursos.h"
+#include "pages/UPaginaPersona.h"
 #include "pages/UPaginaPresupuesto.h"
 #include "pages/UPaginaResumen.h"
 #include "pages/UPaginaSubsidio.h"
@@ -36,7 +40,6 @@
 #include "rules/UVerificacion.h"
 
 #include <QCloseEvent>
-#include <QDate>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -56,9 +59,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("Velorn - Formulario Offline");
 const QString kVersion = QStringLiteral("Versión 2");
-// Format version of "proyecto.xml"; a file with any other is not loaded.
-const QString kFormatVersion = QStringLiteral("2");
-const QString kProjectFile = QStringLiteral("proyecto.xml");
+const QString kConfirmacion = QStringLiteral("Confirmación");
 
 constexpr int kPanelWidth = 273;
 // Width the section panel gets back when it is shown after the splitter collapsed it.
@@ -121,8 +122,24 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), panelWidth_(kPanelWidth) 
     BuildCommands();
 
     // A failing step is reported with the error's own text; the window opens all the same,
-    // with what the steps before it did.
-    RunShowingErrors([this] { FormCreate(); });
+    // with what every other step did.
+    FormCreate();
+
+    // A change to any field after a verification: the pages no longer match what was verified.
+    // The person and budget line editors count when they apply what they hold.
+    auto* vigia = new TVigiaEdicion(
+        PageControl_,
+        {conformacionDelGrupoTab_->Persona(), detalleDelPresupuestoDelProyectoTab_->Detalle()},
+        this);
+    connect(vigia, &TVigiaEdicion::editado, this, [this] {
+        if (IsVerified())
+            SetVerified(false);
+    });
+    connect(detalleDelPresupuestoDelProyectoTab_, &TPaginaPresupuesto::presupuestoModificado, this,
+            [this] { SetVerified(false); });
+    // A different technical description: the stored project no longer names what was verified.
+    connect(descripcionTecnicaTab_, &TPaginaDescripcionTecnica::adjuntoCambiado, this,
+            [this] { SetVerified(false); });
 }
 
 TForm1::~TForm1() = default;
@@ -224,6 +241,16 @@ QWidget* TForm1::BuildEditarTab() {
     auto* headerLayout = new QHBoxLayout(header);
     headerLayout->setContentsMargins(6, 0, 6, 0);
     headerLayout->addWidget(seccionLabel_);
+    cargaIncompletaLabel_ = new QLabel(QStringLiteral("Proyecto cargado en forma incompleta"));
+    cargaIncompletaLabel_->setObjectName(QStringLiteral("cargaIncompletaLabel"));
+    cargaIncompletaLabel_->setToolTip(QStringLiteral(
+        "No se pudo cargar todo el proyecto guardado. Al guardar se le preguntará si desea "
+        "reemplazarlo con lo que muestra el formulario."));
+    cargaIncompletaLabel_->setStyleSheet(QStringLiteral("color: red;"));
+    cargaIncompletaLabel_->setFont(bold);
+    cargaIncompletaLabel_->hide();
+    headerLayout->addSpacing(12);
+    headerLayout->addWidget(cargaIncompletaLabel_);
     headerLayout->addStretch(1);
     headerLayout->addWidget(Label100_);
 
@@ -313,13 +340,13 @@ void TForm1::AddMainPage(QWidget* page, const QString& caption) {
 // asks it, the verified state before the load may set it, the pick lists before the load
 // selects in them, the load last.
 void TForm1::FormCreate() {
-    // 1. The configuration.
+    // 1. The configuration; one that cannot be read answers every question with its default.
     configuracion_ = std::make_unique<TConfiguracion>();
-    configuracion_->Open();
+    Paso([this] { configuracion_->Open(); });
     // 2. The version on the welcome page.
     bienvenidoTab_->SetVersion(kVersion);
     // 3. The welcome text; none leaves the memo empty.
-    bienvenidoTab_->SetBienvenida(configuracion_->GetBienvenida());
+    Paso([this] { bienvenidoTab_->SetBienvenida(configuracion_->GetBienvenida()); });
     // 4. The package goes to the working folder unless the project says otherwise.
     exportarTab_->SetFolder(WorkingFolder());
     exportarTab_->SetConfiguracion(configuracion_.get());
@@ -331,7 +358,7 @@ void TForm1::FormCreate() {
     detalleDelPresupuestoDelProyectoTab_->SetupPresupuestoGrids();
     conformacionDelGrupoTab_->SetupGrupoGrids();
     // 8. The call pick list, from the configuration's calls.
-    convocatoriaTab_->FillConvocatorias(*configuracion_);
+    Paso([this] { convocatoriaTab_->FillConvocatorias(*configuracion_); });
     // 9. The editor, on the welcome page.
     MainPageControl_->setCurrentWidget(editarTab_);
     PageControl_->setCurrentWidget(bienvenidoTab_);
@@ -345,20 +372,29 @@ void TForm1::FormCreate() {
     LoadProject();
 }
 
+bool TForm1::Paso(const std::function<void()>& step) {
+    if (RunShowingErrors(step))
+        return true;
+    SetCargaIncompleta(true);
+    return false;
+}
+
+void TForm1::SetCargaIncompleta(bool incompleta) {
+    cargaIncompleta_ = incompleta;
+    cargaIncompletaLabel_->setVisible(incompleta);
+}
+
 // The steps in parentheses belong to pages still to come; each goes in its place, since the
 // order is the order of the file and the order the pages depend on each other.
 void TForm1::SaveProject() {
     // 1.
     SetVerified(false);
     // 2. A missing file is made in memory.
-    TXMLProject project(WorkingFolder() + kProjectFile);
+    TXMLProject project(TArchivoProyecto::Nombre());
 
-    // 3. General project data, in the order they stand in the file.
-    project.SetAttribute(QStringLiteral("soft/"), QStringLiteral("version"), kFormatVersion);
-    // The creation date is written once and then kept.
-    const QString fechaAlta = QStringLiteral("project/document/properties/fechaAlta/");
-    if (project.GetText(fechaAlta, QString()).isEmpty())
-        project.SetText(fechaAlta, QDate::currentDate().toString(Regional().ShortDateFormat()));
+    // 3. General project data, in the order they stand in the file: the format version and
+    // the creation date, which is written once and then kept, first.
+    TArchivoProyecto::EscribirEsqueleto(project);
     // Thematic areas, title, regional priority, duration, location and language. The regional
     // priority is stored only for a call whose configuration shows it.
     datosGeneralesTab_->SaveDatosGenerales(
@@ -370,8 +406,7 @@ void TForm1::SaveProject() {
                          descripcionTecnicaTab_->AttachedName());
     project.SetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"),
                          exportarTab_->Folder());
-    project.SetAttributeInt(QStringLiteral("project/document/isDraft/"), QStringLiteral("value"),
-                            IsVerified());
+    TArchivoProyecto::SetVerificado(project, IsVerified());
 
     // 5. The page savers, in this order: call, executing unit, dependency, beneficiary
     // institution, budget, project texts.
@@ -388,42 +423,53 @@ void TForm1::SaveProject() {
 }
 
 void TForm1::LoadProject() {
-    // 1.
-    TXMLProject project(WorkingFolder() + kProjectFile);
+    // Every step that does not need a failed one still runs, so the pages hold all that could be
+    // read; any failure leaves the load incomplete, and a store then asks before it writes.
+    // 1. A file that cannot be read loads nothing.
+    std::unique_ptr<TXMLProject> opened;
+    if (!Paso([&] { opened = std::make_unique<TXMLProject>(TArchivoProyecto::Nombre()); }))
+        return;
+    TXMLProject& project = *opened;
     // 2. Reading creates the elements it asks for: the document is always dropped unwritten,
     // so that neither a missing file nor one of another format is touched.
-    if (project.GetAttribute(QStringLiteral("soft/"), QStringLiteral("version"), QString()) !=
-        kFormatVersion) {
+    if (!TArchivoProyecto::EsVersionActual(project)) {
         project.Discard();
         return;
     }
     // 3. The call, selected by its caption and applied as if the user had chosen it; a caption
     // no longer offered leaves no call.
-    convocatoriaTab_->SelectConvocatoria(
-        project.GetAttribute(QStringLiteral("project/document/properties/convocatoria/"),
-                             QStringLiteral("doc-name"), QString()));
-    convocatoriaNameComboBoxChange();
+    Paso([&] {
+        convocatoriaTab_->SelectConvocatoria(
+            project.GetAttribute(QStringLiteral("project/document/properties/convocatoria/"),
+                                 QStringLiteral("doc-name"), QString()));
+        convocatoriaNameComboBoxChange();
+    });
     // 4. General data, among the durations of that call.
-    datosGeneralesTab_->LoadDatosGenerales(project);
+    Paso([&] { datosGeneralesTab_->LoadDatosGenerales(project); });
     // 5. A stored name whose copy is gone shows nothing attached.
-    descripcionTecnicaTab_->ShowAttachedName(project.GetAttribute(
-        QStringLiteral("descripcionTecnica/"), QStringLiteral("file"), QString()));
+    Paso([&] {
+        descripcionTecnicaTab_->ShowAttachedName(project.GetAttribute(
+            QStringLiteral("descripcionTecnica/"), QStringLiteral("file"), QString()));
+    });
     // 6.
-    exportarTab_->SetFolder(
-        project.GetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"), QString()));
-    exportarTab_->exportarFolderEditChange();
+    Paso([&] {
+        exportarTab_->SetFolder(project.GetAttribute(QStringLiteral("exportarFolder/"),
+                                                     QStringLiteral("file"), QString()));
+        exportarTab_->exportarFolderEditChange();
+    });
     // 7. The page loaders, in this order: budget, beneficiary institution, executing unit,
     // dependency, project texts, responsible group, collaborating group.
-    detalleDelPresupuestoDelProyectoTab_->LoadPresupuesto(project);
-    institucionBeneficiariaTab_->LoadBeneficiaria(project);
-    unidadEjecutoraTab_->LoadEjecutora(project);
-    dependenciaTab_->LoadDependencia(project);
-    LoadProjectTexts(project);
-    conformacionDelGrupoTab_->LoadGrupoResponsable(project);
-    conformacionDelGrupoTab_->LoadGrupoColaborador(project);
+    Paso([&] { detalleDelPresupuestoDelProyectoTab_->LoadPresupuesto(project); });
+    // Without a duration the budget shows every year that holds lines, so a store keeps them.
+    datosGeneralesTab_->duracionComboBoxChange();
+    Paso([&] { institucionBeneficiariaTab_->LoadBeneficiaria(project); });
+    Paso([&] { unidadEjecutoraTab_->LoadEjecutora(project); });
+    Paso([&] { dependenciaTab_->LoadDependencia(project); });
+    Paso([&] { LoadProjectTexts(project); });
+    Paso([&] { conformacionDelGrupoTab_->LoadGrupoResponsable(project); });
+    Paso([&] { conformacionDelGrupoTab_->LoadGrupoColaborador(project); });
     // 8.
-    SetVerified(project.GetAttributeInt(QStringLiteral("project/document/isDraft/"),
-                                        QStringLiteral("value"), false));
+    Paso([&] { SetVerified(TArchivoProyecto::Verificado(project)); });
     // 9.
     project.Discard();
 }
@@ -439,19 +485,34 @@ void TForm1::LoadProjectTexts(TXMLProject& project) {
 }
 
 void TForm1::convocatoriaNameComboBoxChange() {
-    // 1. The previous call's descriptor is dropped first.
-    convocatoria_.reset();
-    // 2. No call chosen: the form keeps what it shows.
     const QString caption = convocatoriaTab_->Caption();
-    if (caption.isEmpty())
+    // 1, 2. No call chosen: there is no current call, and the form keeps what it shows.
+    if (caption.isEmpty()) {
+        convocatoria_.reset();
+        convocatoriaAplicada_.clear();
         return;
-    // 3. A caption or file the installation does not have reads as an empty descriptor.
-    convocatoria_ = std::make_unique<TConvocatoria>();
-    convocatoria_->Open(configuracion_->GetConvocatoriaFile(caption));
+    }
+    // 3. A caption or file the installation does not have reads as an empty descriptor. The
+    // descriptor is read before anything changes: one that does not parse leaves the call, its
+    // page and the durations as they were, and the pick list back on that call.
+    auto convocatoria = std::make_unique<TConvocatoria>();
+    try {
+        convocatoria->Open(configuracion_->GetConvocatoriaFile(caption));
+    } catch (...) {
+        convocatoriaTab_->SelectConvocatoria(convocatoriaAplicada_);
+        throw;
+    }
+    // The call already chosen, picked again, keeps its duration.
+    const bool misma = convocatoria_ != nullptr && caption == convocatoriaAplicada_;
+    const QString duracion = datosGeneralesTab_->Duracion();
+    convocatoria_ = std::move(convocatoria);
+    convocatoriaAplicada_ = caption;
     // 4.
     convocatoriaTab_->ShowConvocatoria(*convocatoria_);
     // 5. The duration has to be chosen again.
     datosGeneralesTab_->SetDuraciones(convocatoriaTab_->DuracionMaxima());
+    if (misma)
+        datosGeneralesTab_->SelectDuracion(duracion);
     // 6 to 8. Visibility, then captions, then help keywords of the call's type.
     datosGeneralesTab_->ApplyConvocatoria(*configuracion_, caption);
     impactoDelProyectoTab_->ApplyConvocatoria(*configuracion_, caption);
@@ -480,6 +541,15 @@ void TForm1::HidePageTabs() {
     conformacionDelGrupoTab_->HidePageTabs();
     // The budget's view and edit pages; the budget's year pages keep their headers.
     detalleDelPresupuestoDelProyectoTab_->HidePageTabs();
+    // Nor do the keys that move between tabs reach those pages.
+    for (QTabWidget* pages : {MainPageControl_, PageControl_,
+                              conformacionDelGrupoTab_->findChild<QTabWidget*>(
+                                  QStringLiteral("grupoPageControl")),
+                              detalleDelPresupuestoDelProyectoTab_->findChild<QTabWidget*>(
+                                  QStringLiteral("prespuestoPageControl"))}) {
+        if (pages != nullptr)
+            TTeclasPaginas::Bloquear(pages);
+    }
 }
 
 void TForm1::FillNumberItems(QComboBox* pickList, const QString& count) {
@@ -554,12 +624,14 @@ void TForm1::ExportarMenuItemClick() {
 }
 
 void TForm1::VerificarMenuItemClick() {
+    if (!PrepararGuardado())
+        return;
     // A store or a stored file that fails is reported with the error's own text.
     RunShowingErrors([this] {
         // 1. The same store as "Guardar": the project is unverified from here on.
-        SaveProject();
+        GuardarProyecto();
         // 2. The rules read the file as stored, never the pages.
-        TVerificacion verificacion(WorkingFolder() + kProjectFile);
+        TVerificacion verificacion(TArchivoProyecto::Nombre());
         // 3, 4.
         verificarTab_->Clear();
         const QStringList messages = verificacion.Check(*configuracion_);
@@ -582,8 +654,10 @@ void TForm1::CaratulaMenuItemClick() {
 }
 
 void TForm1::GuardarMenuItemClick() {
+    if (!PrepararGuardado())
+        return;
     try {
-        SaveProject();
+        GuardarProyecto();
     } catch (...) {
         Dialogos().ShowError(QStringLiteral("Ocurrió un error guardando el formulario."));
         return;
@@ -613,6 +687,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {
+    // A person or budget line still open is applied or dropped first, as the user says.
+    canClose = false;
+    if (!ConfirmarEditores())
+        return;
     const TBotonDialogo answer = Dialogos().ShowCaptionedDialog(
         QStringLiteral("¿Desea guardar el formulario antes de salir?."),
         QStringLiteral("Confirmación"), TTipoDialogo::Confirmacion,
@@ -620,7 +698,10 @@ void TForm1::FormCloseQuery(bool& canClose) {
         TBotonDialogo::Si | TBotonDialogo::No | TBotonDialogo::Cancelar);
     switch (answer) {
     case TBotonDialogo::Si:
-        SaveProject();
+        // A project loaded incompletely that the user keeps keeps the window open too.
+        if (!ConfirmarReemplazo())
+            break;
+        GuardarProyecto();
         canClose = true;
         break;
     case TBotonDialogo::No:
@@ -630,4 +711,66 @@ void TForm1::FormCloseQuery(bool& canClose) {
         canClose = false;
         break;
     }
+}
+
+void TForm1::GuardarProyecto() {
+    SaveProject();
+    // What the window shows is now what the file holds.
+    SetCargaIncompleta(false);
+}
+
+bool TForm1::PrepararGuardado() {
+    return ConfirmarEditores() && ConfirmarReemplazo();
+}
+
+bool TForm1::ConfirmarEditores() {
+    struct TEditorAbierto {
+        bool abierto;
+        QString pregunta;
+        std::function<bool()> aplicar;
+        std::function<void()> descartar;
+        QWidget* pagina;
+    };
+    TPaginaGrupos* grupos = conformacionDelGrupoTab_;
+    TPaginaPresupuesto* presupuesto = detalleDelPresupuestoDelProyectoTab_;
+    const TEditorAbierto editores[] = {
+        {grupos->EditandoPersona(),
+         QStringLiteral("Hay una persona abierta en la Conformación del Grupo. ¿Desea aplicar "
+                        "sus datos antes de continuar?"),
+         [grupos] { return grupos->AplicarPersona(); },
+         [grupos] { grupos->grupoEditCancelarButtonClick(); }, grupos},
+        {presupuesto->EditandoRenglon(),
+         QStringLiteral("Hay un renglón del presupuesto abierto. ¿Desea aplicarlo antes de "
+                        "continuar?"),
+         [presupuesto] { return presupuesto->AplicarRenglon(); },
+         [presupuesto] { presupuesto->presupuestoCancelarButtonClick(); }, presupuesto},
+    };
+    for (const TEditorAbierto& editor : editores) {
+        if (!editor.abierto)
+            continue;
+        const TBotonDialogo answer = Dialogos().ShowCaptionedDialog(
+            editor.pregunta, kConfirmacion, TTipoDialogo::Confirmacion,
+            {QStringLiteral("&Si"), QStringLiteral("&No"), QStringLiteral("&Cancelar")},
+            TBotonDialogo::Si | TBotonDialogo::No | TBotonDialogo::Cancelar, TBotonDialogo::Si);
+        if (answer == TBotonDialogo::No) {
+            editor.descartar();
+        } else if (answer != TBotonDialogo::Si || !editor.aplicar()) {
+            // Back to the editor, which keeps what was typed; nothing is stored.
+            MainPageControl_->setCurrentWidget(editarTab_);
+            PageControl_->setCurrentWidget(editor.pagina);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TForm1::ConfirmarReemplazo() {
+    if (!CargaIncompleta())
+        return true;
+    return Dialogos().ShowCaptionedDialog(
+               QStringLiteral("El proyecto guardado no se pudo cargar completo, y el formulario "
+                              "no muestra todo lo que contiene. ¿Desea reemplazar el proyecto "
+                              "guardado con lo que muestra el formulario?"),
+               kConfirmacion, TTipoDialogo::Advertencia, {QStringLiteral("&Si"), QStringLiteral("&No")},
+               TBotonDialogo::Si | TBotonDialogo::No, TBotonDialogo::No) == TBotonDialogo::Si;
 }

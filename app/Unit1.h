@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -48,6 +49,9 @@ class TForm1 : public QMainWindow {
     // loads nothing. Never writes the file.
     void LoadProject();
     bool IsVerified() const { return verified_; }
+    // True while the pages may lack something the project file holds: a start-up or load step
+    // failed, or the file could not be read. A store then asks before it writes.
+    bool CargaIncompleta() const { return cargaIncompleta_; }
     // Stores the verified state and shows it on the send page.
     void SetVerified(bool flag);
 
@@ -94,10 +98,25 @@ class TForm1 : public QMainWindow {
     void AddMainPage(QWidget* page, const QString& caption);
     void SaveProjectTexts(TXMLProject& project);
     void LoadProjectTexts(TXMLProject& project);
+    // Runs one step of the start-up or the load; a step that fails is reported with the
+    // error's own text and leaves the load incomplete, and the steps after it still run.
+    bool Paso(const std::function<void()>& step);
+    void SetCargaIncompleta(bool incompleta);
+    // Before a store: a person or a budget line open in its editor is applied or dropped as the
+    // user says, and a project loaded incompletely is replaced only when the user agrees. False
+    // when the command is not to go on.
+    bool PrepararGuardado();
+    bool ConfirmarEditores();
+    bool ConfirmarReemplazo();
+    // SaveProject, and the load counts as complete once the window's content is stored.
+    void GuardarProyecto();
 
     std::unique_ptr<TConfiguracion> configuracion_;
     std::unique_ptr<TConvocatoria> convocatoria_;
     bool verified_ = false;
+    bool cargaIncompleta_ = false;
+    // The call whose descriptor the form shows; a pick that fails goes back to it.
+    QString convocatoriaAplicada_;
     // Width the user gave the section panel; the pages take what the window gains or loses.
     int panelWidth_;
 
@@ -119,6 +138,7 @@ class TForm1 : public QMainWindow {
     QSplitter* Splitter1_ = nullptr;
     TPanelSecciones* seccionesPanel_ = nullptr;
     QLabel* seccionLabel_ = nullptr;
+    QLabel* cargaIncompletaLabel_ = nullptr;
     TEtiquetaClic* Label100_ = nullptr;
     QTabWidget* PageControl_ = nullptr;
     TPaginaBienvenida* bienvenidoTab_ = nullptr;

@@ -1,5 +1,6 @@
 #include "pages/UFichaPersona.h"
 
+#include "document/UArchivoProyecto.h"
 #include "document/UXMLProject.h"
 #include "pages/UGrupo.h"
 
@@ -79,6 +80,9 @@ void TFichaPersona::StoreFile(const QString& fileName, const QString& grupo) con
     TXMLProject project(fileName);
     TGrupo accessor(project, grupo);
     Store(accessor);
+    // In the same write: the project changed, so it is no longer verified; and a file the
+    // next start would ignore gets what makes it load.
+    TArchivoProyecto::MarcarCambio(project);
     project.Save(true);
     project.Release();
 }

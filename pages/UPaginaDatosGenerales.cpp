@@ -1,5 +1,6 @@
 #include "pages/UPaginaDatosGenerales.h"
 
+#include "app/UDialogos.h"
 #include "app/UGrupoAyuda.h"
 #include "config/UConfiguracion.h"
 #include "document/UEnteros.h"
@@ -87,7 +88,7 @@ TPaginaDatosGenerales::TPaginaDatosGenerales(TPaginaPresupuesto* presupuesto, QW
              areaTematicaSecundariaComboBox_);
 
     connect(duracionComboBox_, &QComboBox::activated, this,
-            &TPaginaDatosGenerales::duracionComboBoxChange);
+            &TPaginaDatosGenerales::duracionComboBoxActivated);
 }
 
 void TPaginaDatosGenerales::FillPickLists() {
@@ -99,6 +100,17 @@ void TPaginaDatosGenerales::FillPickLists() {
 
 void TPaginaDatosGenerales::SetDuraciones(const QString& duracionMaxima) {
     FillNumberItems(duracionComboBox_, duracionMaxima);
+    // The budget keeps the years it shows until a duration is picked.
+    duracionAplicada_.clear();
+}
+
+QString TPaginaDatosGenerales::Duracion() const {
+    return duracionComboBox_->currentText();
+}
+
+void TPaginaDatosGenerales::SelectDuracion(const QString& duracion) {
+    SelectItemByText(duracionComboBox_, duracion);
+    duracionAplicada_ = Duracion();
 }
 
 void TPaginaDatosGenerales::ApplyConvocatoria(const TConfiguracion& configuracion,
@@ -134,9 +146,38 @@ void TPaginaDatosGenerales::LoadDatosGenerales(TXMLProject& project) {
     duracionComboBoxChange();
 }
 
+void TPaginaDatosGenerales::duracionComboBoxActivated() {
+    // A duration that is no whole number hides no year.
+    const int anios = TextToIntDef(Duracion(), 3);
+    bool ocultaLineas = false;
+    for (int anio = anios + 1; anio <= 3; ++anio)
+        ocultaLineas = ocultaLineas || (presupuesto_->AnioVisible(anio) &&
+                                        presupuesto_->AnioTieneLineas(anio));
+    if (ocultaLineas &&
+        Dialogos().ShowCaptionedDialog(
+            QStringLiteral("El presupuesto tiene renglones en años que la duración elegida no "
+                           "incluye, y esos renglones no se guardarán. ¿Desea cambiar la "
+                           "duración?"),
+            QStringLiteral("Confirmación"), TTipoDialogo::Confirmacion,
+            {QStringLiteral("&Si"), QStringLiteral("&No")}, TBotonDialogo::Si | TBotonDialogo::No,
+            TBotonDialogo::No) != TBotonDialogo::Si) {
+        SelectItemByText(duracionComboBox_, duracionAplicada_);
+        return;
+    }
+    duracionComboBoxChange();
+}
+
 void TPaginaDatosGenerales::duracionComboBoxChange() {
-    const int anios = TextToIntDef(duracionComboBox_->currentText(), 1);
-    presupuesto_->SetAnioVisible(3, anios > 2);
-    presupuesto_->SetAnioVisible(2, anios > 1);
-    presupuesto_->SetAnioVisible(1, anios > 0);
+    duracionAplicada_ = Duracion();
+    int anios = 0;
+    if (TextToInt(Duracion(), anios) && anios > 0) {
+        presupuesto_->SetAnioVisible(3, anios > 2);
+        presupuesto_->SetAnioVisible(2, anios > 1);
+        presupuesto_->SetAnioVisible(1, true);
+        return;
+    }
+    // No duration: the lines of every year stay in view, and so in the file.
+    presupuesto_->SetAnioVisible(3, presupuesto_->AnioTieneLineas(3));
+    presupuesto_->SetAnioVisible(2, presupuesto_->AnioTieneLineas(2));
+    presupuesto_->SetAnioVisible(1, true);
 }

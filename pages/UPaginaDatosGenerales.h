@@ -32,12 +32,23 @@ class TPaginaDatosGenerales : public TPaginaFormulario {
     // Reads the general data; the call's duration choices must be in place already.
     void LoadDatosGenerales(TXMLProject& project);
 
-    // The duration was picked: the budget shows the years of the project, one when no
-    // duration is chosen.
+    // The duration chosen, as shown; empty when none is.
+    QString Duracion() const;
+    // Chooses the duration with that text; none when the pick list does not offer it.
+    void SelectDuracion(const QString& duracion);
+
+    // The duration was picked: the budget shows the years of the project. With no duration
+    // chosen it shows the first year and every year that holds lines, so none is lost.
     void duracionComboBoxChange();
 
   private:
+    // The user picked a duration. One that would hide years holding budget lines is asked
+    // about first; "No" keeps the previous duration.
+    void duracionComboBoxActivated();
+
     TPaginaPresupuesto* presupuesto_;
+    // The duration the budget's years follow, to go back to.
+    QString duracionAplicada_;
     QLineEdit* tituloEdit_;
     QComboBox* duracionComboBox_;
     QComboBox* areaTematicaComboBox_;

@@ -1,6 +1,7 @@
 #include "pages/UPaginaDescripcionTecnica.h"
 
 #include "app/UAbrirConPrograma.h"
+#include "document/UArchivoProyecto.h"
 #include "app/UBarraSeguirEditando.h"
 #include "app/UDialogos.h"
 #include "document/UCarpetaTrabajo.h"
@@ -147,6 +148,12 @@ void TPaginaDescripcionTecnica::Button4Click() {
     if (attached && current != name)
         QFile::remove(AttachedPath(current));
     ShowAttachedName(name);
+    // Another file than the one verified: neither the window nor the stored project may count
+    // as verified, or a package could name a file it does not hold.
+    if (!SameFile(chosen, target) || current != name) {
+        RunShowingErrors([] { TArchivoProyecto::AnularVerificacion(); });
+        emit adjuntoCambiado();
+    }
 }
 
 void TPaginaDescripcionTecnica::Button6Click() {

@@ -29,6 +29,10 @@ class TPaginaDescripcionTecnica : public QWidget {
 
     TBarraSeguirEditando* Barra() const { return barra_; }
 
+  signals:
+    // Another file was attached: what was verified no longer holds.
+    void adjuntoCambiado();
+
   private:
     QString attachedName_;
     QLabel* descripcionTecnicaLabel_;

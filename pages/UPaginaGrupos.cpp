@@ -1,7 +1,7 @@
 #include "pages/UPaginaGrupos.h"
 
 #include "app/UDialogos.h"
-#include "document/UCarpetaTrabajo.h"
+#include "document/UArchivoProyecto.h"
 #include "document/UErrores.h"
 #include "document/UXMLProject.h"
 #include "ids/UCuitWeb.h"
@@ -18,14 +18,6 @@
 #include <QVBoxLayout>
 
 #include <exception>
-
-namespace {
-
-QString ProyectoFile() {
-    return WorkingFolder() + QStringLiteral("proyecto.xml");
-}
-
-} // namespace
 
 TPaginaGrupos::TPaginaGrupos(QWidget* parent)
     : QWidget(parent), grupoPageControl_(new QTabWidget),
@@ -189,8 +181,10 @@ void TPaginaGrupos::grupoResponsableEliminarButtonClick() {
     // The list changes only once the file has: a file that cannot be written leaves both as
     // they were.
     RunShowingErrors([&] {
-        TXMLProject project(ProyectoFile());
+        TXMLProject project(TArchivoProyecto::Nombre());
         TGrupo(project, GrupoOf(sheet)).DeleteParticipante(grid->SelectedCuil());
+        // In the same write: the project changed, so it is no longer verified.
+        TArchivoProyecto::MarcarCambio(project);
         project.Save(true);
         grid->Empty();
         LoadGrupoGrid(project, grid, GrupoOf(sheet));
@@ -199,7 +193,20 @@ void TPaginaGrupos::grupoResponsableEliminarButtonClick() {
     });
 }
 
+bool TPaginaGrupos::EditandoPersona() const {
+    return modo_ != TModo::Ninguno && grupoPageControl_->currentWidget() == persona_;
+}
+
+bool TPaginaGrupos::AplicarPersona() {
+    grupoEditGuardarButtonClick();
+    return modo_ == TModo::Ninguno;
+}
+
 void TPaginaGrupos::grupoEditGuardarButtonClick() {
+    // Only a person opened with "Nuevo" or "Editar" is stored: without either there is no
+    // group and no key to store it under.
+    if (modo_ == TModo::Ninguno)
+        return;
     // Every refusal leaves the page open with what was typed, and stores nothing.
     if (!persona_->CheckRequiredFields())
         return;

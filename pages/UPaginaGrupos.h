@@ -42,6 +42,11 @@ class TPaginaGrupos : public QWidget {
     void grupoEditGuardarButtonClick();
     void grupoEditCancelarButtonClick();
 
+    // True while a person opened with "Nuevo" or "Editar" is shown on the person page.
+    bool EditandoPersona() const;
+    // "Aplicar" on the person page, with all its checks; true when the person was stored.
+    bool AplicarPersona();
+
     // Shows the person page, remembering the list it was opened from, or goes back to that
     // list; either way from the top of the person page, with CUIL and rol enabled.
     void ShowGrupoEdit(bool show);

@@ -131,6 +131,23 @@ void TPaginaPresupuesto::SetAnioVisible(int anio, bool visible) {
     presupuestoAnioPageControl_->setTabVisible(anio - 1, visible);
 }
 
+bool TPaginaPresupuesto::AnioVisible(int anio) const {
+    return presupuestoAnioPageControl_->isTabVisible(anio - 1);
+}
+
+bool TPaginaPresupuesto::AnioTieneLineas(int anio) const {
+    return anio >= 1 && anio <= kAnios && grids_[anio - 1]->Count() > 0;
+}
+
+bool TPaginaPresupuesto::EditandoRenglon() const {
+    return prespuestoPageControl_->currentWidget() == presupuestoEditTab_;
+}
+
+bool TPaginaPresupuesto::AplicarRenglon() {
+    presupuestoGuardarButtonClick();
+    return !EditandoRenglon();
+}
+
 void TPaginaPresupuesto::HidePageTabs() {
     prespuestoPageControl_->tabBar()->hide();
 }
@@ -230,6 +247,7 @@ void TPaginaPresupuesto::presupuestoEliminarButtonClick() {
     if (TGrillaPresupuesto* grid = GridForYear(anio))
         grid->DeleteCurrentRow();
     RecalcPresupuestoTotals(anio);
+    emit presupuestoModificado();
 }
 
 void TPaginaPresupuesto::presupuestoGuardarButtonClick() {
@@ -252,6 +270,7 @@ void TPaginaPresupuesto::presupuestoGuardarButtonClick() {
     SetPresupuestoEditMode(false);
     accion_ = TAccion::Ninguna;
     RecalcPresupuestoTotals(ActiveYear());
+    emit presupuestoModificado();
 }
 
 void TPaginaPresupuesto::presupuestoCancelarButtonClick() {

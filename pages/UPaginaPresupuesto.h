@@ -27,6 +27,16 @@ class TPaginaPresupuesto : public QWidget {
 
     // Shows or hides the page of a year of the project, 1 to 3. A hidden year keeps its lines.
     void SetAnioVisible(int anio, bool visible);
+    bool AnioVisible(int anio) const;
+    // True when the table of the year, 1 to 3, holds at least one line.
+    bool AnioTieneLineas(int anio) const;
+
+    // True while a line is open in the line editor.
+    bool EditandoRenglon() const;
+    // "Aplicar" on the open line, with all its checks; true when the line went into its table.
+    bool AplicarRenglon();
+    // The line editor.
+    TDetallePresupuesto* Detalle() const { return detalle_; }
     // The view and edit pages are chosen by the page itself, never by tabs.
     void HidePageTabs();
     // Start-up: the tables' headers and widths, and the totals of the empty tables.
@@ -57,6 +67,10 @@ class TPaginaPresupuesto : public QWidget {
     void presupuestoEliminarButtonClick();
     void presupuestoGuardarButtonClick();
     void presupuestoCancelarButtonClick();
+
+  signals:
+    // A line was applied or deleted: the tables differ from what was stored.
+    void presupuestoModificado();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

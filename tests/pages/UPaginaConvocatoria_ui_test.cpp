@@ -302,17 +302,30 @@ TEST_F(ConvocatoriaTest, DescriptorThatDoesNotParseIsReported) {
     WriteFile(kProyecto, ProjectOfCall("ROVA-II-B-2026"));
     Open();
     EXPECT_EQ(Dialogs().Texts(TClase::Error), QStringList{error});
+    // No mixed call: the pick list does not show a call whose values it could not read.
+    EXPECT_EQ(Calls()->currentText(), "");
+    EXPECT_EQ(Form().Convocatoria(), nullptr);
 
     NewDialogs();
     ChooseCall("ROVA-I-B-2026");
     EXPECT_EQ(Find<QLineEdit>("convocatoriaCategoriaEdit")->text(),
               "Categoría B - Grupos de investigación en formación");
+    PickItem(Find<QComboBox>("duracionComboBox"), "2");
+    const QStringList shown = Fields();
+    const TConvocatoria* before = Form().Convocatoria();
     ChooseCall("ROVA-II-B-2026");
     EXPECT_EQ(Dialogs().Texts(TClase::Error), QStringList{error});
+    // The pick that failed changed nothing: call, page and duration are those of before.
+    EXPECT_EQ(Calls()->currentText(), "ROVA-I-B-2026");
+    EXPECT_EQ(Form().Convocatoria(), before);
+    EXPECT_EQ(Fields(), shown);
+    EXPECT_EQ(Find<QComboBox>("duracionComboBox")->currentText(), "2");
 
     NewDialogs();
     ChooseCall("ROVA-I-A-2026");
     EXPECT_EQ(Items(Find<QComboBox>("duracionComboBox")), (QStringList{"1", "2", "3"}));
+    // The start-up could not load the call: the store asks before it replaces the file.
+    Dialogs().Answer(TBotonDialogo::Si);
     Save();
     EXPECT_EQ(StoredAttribute(kConvocatoria, "doc-name"), "ROVA-I-A-2026");
     EXPECT_TRUE(Dialogs().Texts(TClase::Error).isEmpty());

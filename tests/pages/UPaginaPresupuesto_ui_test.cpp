@@ -436,7 +436,15 @@ TEST_F(PresupuestoVentanaTest, StoreWritesTheYearsThePageShows) {
     AddLine({"Insumos", "Tres", "300", "0"});
     const QString year3 = Row("Insumos", "Tres", "0", "300", "300", "3") +
                           Administracion("12", "3") + TotalAnual("312", "0", "312", "3");
+    // Year 3 holds a line: the user is asked first, and "No" keeps the duration.
+    Dialogs().Answer(TBotonDialogo::No);
     ChooseDuration("1");
+    EXPECT_EQ(Find<QComboBox>("duracionComboBox")->currentText(), "3");
+    EXPECT_EQ(VisibleYears(), (QStringList{"Año 1", "Año 2", "Año 3"}));
+    Dialogs().Answer(TBotonDialogo::Si);
+    ChooseDuration("1");
+    ASSERT_EQ(Dialogs().Texts(TClase::Mensaje).size(), 2);
+    EXPECT_EQ(Dialogs().Shown().back().defaultButton, TBotonDialogo::No);
     EXPECT_EQ(VisibleYears(), QStringList{"Año 1"});
     // The hidden year was the one shown: the first year is shown instead.
     EXPECT_EQ(Find<QTabWidget>("presupuestoAnioPageControl")->currentIndex(), 0);

@@ -13,8 +13,10 @@ QStringList TDialogosGuion::Texts(TDialogoMostrado::TClase clase) const {
 
 TBotonDialogo TDialogosGuion::ShowCaptionedDialog(const QString& message, const QString& title,
                                                   TTipoDialogo kind, const QStringList& captions,
-                                                  TBotonesDialogo buttons) {
-    shown_.push_back({TDialogoMostrado::TClase::Mensaje, message, title, kind, captions, buttons});
+                                                  TBotonesDialogo buttons,
+                                                  TBotonesDialogo defaultButton) {
+    shown_.push_back(
+        {TDialogoMostrado::TClase::Mensaje, message, title, kind, captions, buttons, defaultButton});
     if (answers_.empty()) {
         ADD_FAILURE() << "Unexpected dialog: " << message.toStdString();
         return TBotonDialogo::Cancelar;
@@ -33,7 +35,8 @@ void TDialogosGuion::ShowInformation(const QString& text) {
                       {},
                       TTipoDialogo::Informacion,
                       {},
-                      TBotonDialogo::Aceptar});
+                      TBotonDialogo::Aceptar,
+                      {}});
 }
 
 void TDialogosGuion::ShowError(const QString& text) {
@@ -42,16 +45,17 @@ void TDialogosGuion::ShowError(const QString& text) {
                       {},
                       TTipoDialogo::Error,
                       {},
-                      TBotonDialogo::Aceptar});
+                      TBotonDialogo::Aceptar,
+                      {}});
 }
 
 QString TDialogosGuion::ChooseFile(const QString& title, const QString&, const QString&) {
-    shown_.push_back({TDialogoMostrado::TClase::Archivo, title, title, {}, {}, {}});
+    shown_.push_back({TDialogoMostrado::TClase::Archivo, title, title, {}, {}, {}, {}});
     return NextPath(title);
 }
 
 QString TDialogosGuion::ChooseFolder(const QString& title, const QString&) {
-    shown_.push_back({TDialogoMostrado::TClase::Carpeta, title, title, {}, {}, {}});
+    shown_.push_back({TDialogoMostrado::TClase::Carpeta, title, title, {}, {}, {}, {}});
     return NextPath(title);
 }
 

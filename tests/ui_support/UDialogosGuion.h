@@ -14,6 +14,7 @@ struct TDialogoMostrado {
     TTipoDialogo kind = TTipoDialogo::Informacion;
     QStringList captions;
     TBotonesDialogo buttons;
+    TBotonesDialogo defaultButton; // none: the platform's choice
 };
 
 // Dialogs that answer from a script instead of a person, and remember what was shown.
@@ -32,7 +33,8 @@ class TDialogosGuion : public TDialogos {
 
     TBotonDialogo ShowCaptionedDialog(const QString& message, const QString& title,
                                       TTipoDialogo kind, const QStringList& captions,
-                                      TBotonesDialogo buttons) override;
+                                      TBotonesDialogo buttons,
+                                      TBotonesDialogo defaultButton = {}) override;
     void ShowInformation(const QString& text) override;
     void ShowError(const QString& text) override;
     QString ChooseFile(const QString& title, const QString& startFolder,
