@@ -11,6 +11,9 @@ class TGrupoAyuda : public QGroupBox {
     TGrupoAyuda(const QString& name, const QString& caption, const QString& keyword = QString(),
                 QWidget* parent = nullptr);
 
+    // A new caption, which also names the box's field for screen readers.
+    void SetCaption(const QString& caption);
+
     const QString& HelpKeyword() const { return helpKeyword_; }
     void SetHelpKeyword(const QString& keyword) { helpKeyword_ = keyword; }
 

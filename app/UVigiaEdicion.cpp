@@ -1,8 +1,8 @@
 #include "app/UVigiaEdicion.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>

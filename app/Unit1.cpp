@@ -7,6 +7,7 @@
 #include "app/UFocoGrupos.h"
 #include "app/UGeneradorCaratula.h"
 #include "app/UGrupoAyuda.h"
+#include "app/UNombresAccesibles.h"
 #include "app/UPanelSecciones.h"
 #include "app/UTeclasPaginas.h"
 #include "app/UVigiaEdicion.h"
@@ -23,8 +24,8 @@
 #include "pages/UPaginaDatosComplementarios.h"
 #include "pages/UPaginaDatosGenerales.h"
 #include "pages/UPaginaDependencia.h"
-#include "pages/UPaginaDetallePresupuesto.h"
 #include "pages/UPaginaDescripcionTecnica.h"
+#include "pages/UPaginaDetallePresupuesto.h"
 #include "pages/UPaginaEjecutora.h"
 #include "pages/UPaginaEnviar.h"
 #include "pages/UPaginaGrupos.h"
@@ -137,6 +138,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), panelWidth_(kPanelWidth) 
     });
     connect(detalleDelPresupuestoDelProyectoTab_, &TPaginaPresupuesto::presupuestoModificado, this,
             [this] { SetVerified(false); });
+    // Every field is announced by its label.
+    TNombresAccesibles::Nombrar(this);
     // A different technical description: the stored project no longer names what was verified.
     connect(descripcionTecnicaTab_, &TPaginaDescripcionTecnica::adjuntoCambiado, this,
             [this] { SetVerified(false); });
@@ -542,11 +545,11 @@ void TForm1::HidePageTabs() {
     // The budget's view and edit pages; the budget's year pages keep their headers.
     detalleDelPresupuestoDelProyectoTab_->HidePageTabs();
     // Nor do the keys that move between tabs reach those pages.
-    for (QTabWidget* pages : {MainPageControl_, PageControl_,
-                              conformacionDelGrupoTab_->findChild<QTabWidget*>(
-                                  QStringLiteral("grupoPageControl")),
-                              detalleDelPresupuestoDelProyectoTab_->findChild<QTabWidget*>(
-                                  QStringLiteral("prespuestoPageControl"))}) {
+    for (QTabWidget* pages :
+         {MainPageControl_, PageControl_,
+          conformacionDelGrupoTab_->findChild<QTabWidget*>(QStringLiteral("grupoPageControl")),
+          detalleDelPresupuestoDelProyectoTab_->findChild<QTabWidget*>(
+              QStringLiteral("prespuestoPageControl"))}) {
         if (pages != nullptr)
             TTeclasPaginas::Bloquear(pages);
     }
@@ -771,6 +774,7 @@ bool TForm1::ConfirmarReemplazo() {
                QStringLiteral("El proyecto guardado no se pudo cargar completo, y el formulario "
                               "no muestra todo lo que contiene. ¿Desea reemplazar el proyecto "
                               "guardado con lo que muestra el formulario?"),
-               kConfirmacion, TTipoDialogo::Advertencia, {QStringLiteral("&Si"), QStringLiteral("&No")},
+               kConfirmacion, TTipoDialogo::Advertencia,
+               {QStringLiteral("&Si"), QStringLiteral("&No")},
                TBotonDialogo::Si | TBotonDialogo::No, TBotonDialogo::No) == TBotonDialogo::Si;
 }

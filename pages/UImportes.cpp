@@ -152,6 +152,18 @@ bool ParseAmount(const QString& text, long double& value) {
     return ParseWithSeparators(text, QStringView(&separator, 1), value);
 }
 
+bool ParseTypedAmount(const QString& text, long double& value) {
+    const QString trimmed = text.trimmed();
+    const qsizetype separator = trimmed.indexOf(Regional().DecimalSeparator());
+    const qsizetype decimals = separator < 0 ? 0 : trimmed.size() - separator - 1;
+    for (const QChar c : trimmed) {
+        if (c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('e') ||
+            c == QLatin1Char('E'))
+            return false;
+    }
+    return decimals <= 2 && ParseAmount(text, value);
+}
+
 long double AmountValue(const QString& text) {
     long double value = 0;
     return ParseAmount(text, value) ? value : 0;

@@ -20,6 +20,10 @@ QString FormatAmount(long double value);
 // is left unchanged and the result is false.
 bool ParseAmount(const QString& text, long double& value);
 
+// An amount the user types into a budget line: ParseAmount's form without sign or exponent,
+// and with at most two decimals, so a negative amount, "1e300" or "1,005" is refused.
+bool ParseTypedAmount(const QString& text, long double& value);
+
 // ParseAmount's value, or 0 when the text does not parse (the empty text included).
 long double AmountValue(const QString& text);
 

@@ -4,6 +4,7 @@
 #include "document/UXMLProject.h"
 #include "ids/UCuitWeb.h"
 #include "pages/UListasCodigo.h"
+#include "pages/UPaginaEditLimitado.h"
 #include "pages/UPaginaListas.h"
 #include "pages/UValorCodificado.h"
 
@@ -32,8 +33,8 @@ TPaginaBeneficiaria::TPaginaBeneficiaria(QWidget* parent)
     benCuilInvalidoLabel_->setObjectName(QStringLiteral("benCuilInvalidoLabel"));
     benCuilInvalidoLabel_->setStyleSheet(QStringLiteral("color: red;"));
     cuitLabelLayout->addWidget(benCuilInvalidoLabel_);
-    benCuitEdit_ = new QLineEdit;
-    benCuitEdit_->setObjectName(QStringLiteral("benCuitEdit"));
+    benCuitEdit_ = new TEditLimitado(QStringLiteral("benCuitEdit"));
+    benCuitEdit_->setAccessibleName(QStringLiteral("CUIT/CUIL  (sin guiones)"));
     organizacion->addRow(cuitLabel, benCuitEdit_);
     TSalidaCampo::OnExit(benCuitEdit_, [this] { benCuitEditExit(); });
 

@@ -6,6 +6,7 @@
 #include "document/UEnteros.h"
 #include "document/UXMLProject.h"
 #include "pages/UListasCodigo.h"
+#include "pages/UPaginaEditLimitado.h"
 #include "pages/UPaginaListas.h"
 #include "pages/UPaginaPresupuesto.h"
 
@@ -69,7 +70,7 @@ TPaginaDatosGenerales::TPaginaDatosGenerales(TPaginaPresupuesto* presupuesto, QW
       areaPrioritariaComboBox_(NewPickList(QStringLiteral("areaPrioritariaComboBox"))),
       areaTematicaSecundariaComboBox_(
           NewPickList(QStringLiteral("areaTematicaSecundariaComboBox"))) {
-    tituloEdit_->setMaxLength(kMaxTitulo);
+    tituloEdit_->SetLimite(kMaxTitulo);
 
     // In the order the Tab key goes through them.
     AddGrupo(QStringLiteral("tituloGroupBox"), QStringLiteral("Título"), QStringLiteral("10101"),
@@ -142,7 +143,9 @@ void TPaginaDatosGenerales::LoadDatosGenerales(TXMLProject& project) {
     tituloEdit_->setText(project.GetText(kTitle, QString()));
     SelectItemByText(areaPrioritariaComboBox_,
                      project.GetText(kAreaPrioritaria + kText, QString()));
-    SelectItemByText(duracionComboBox_, project.GetText(kDuracion, QStringLiteral("1")));
+    // An empty stored duration is none chosen, not one year: the budget then shows every year
+    // that holds lines, and the next store keeps them.
+    SelectItemByText(duracionComboBox_, project.GetText(kDuracion, QString()));
     duracionComboBoxChange();
 }
 
@@ -151,8 +154,8 @@ void TPaginaDatosGenerales::duracionComboBoxActivated() {
     const int anios = TextToIntDef(Duracion(), 3);
     bool ocultaLineas = false;
     for (int anio = anios + 1; anio <= 3; ++anio)
-        ocultaLineas = ocultaLineas || (presupuesto_->AnioVisible(anio) &&
-                                        presupuesto_->AnioTieneLineas(anio));
+        ocultaLineas = ocultaLineas ||
+                       (presupuesto_->AnioVisible(anio) && presupuesto_->AnioTieneLineas(anio));
     if (ocultaLineas &&
         Dialogos().ShowCaptionedDialog(
             QStringLiteral("El presupuesto tiene renglones en años que la duración elegida no "
@@ -169,15 +172,14 @@ void TPaginaDatosGenerales::duracionComboBoxActivated() {
 
 void TPaginaDatosGenerales::duracionComboBoxChange() {
     duracionAplicada_ = Duracion();
+    // No duration: the years up to the last one holding lines stay in view, and so in the file.
     int anios = 0;
-    if (TextToInt(Duracion(), anios) && anios > 0) {
-        presupuesto_->SetAnioVisible(3, anios > 2);
-        presupuesto_->SetAnioVisible(2, anios > 1);
-        presupuesto_->SetAnioVisible(1, true);
-        return;
+    if (!TextToInt(Duracion(), anios) || anios < 1) {
+        anios = 1;
+        for (int anio = 2; anio <= 3; ++anio)
+            anios = presupuesto_->AnioTieneLineas(anio) ? anio : anios;
     }
-    // No duration: the lines of every year stay in view, and so in the file.
-    presupuesto_->SetAnioVisible(3, presupuesto_->AnioTieneLineas(3));
-    presupuesto_->SetAnioVisible(2, presupuesto_->AnioTieneLineas(2));
-    presupuesto_->SetAnioVisible(1, true);
+    presupuesto_->SetAnioVisible(3, anios > 2);
+    presupuesto_->SetAnioVisible(2, anios > 1);
+    presupuesto_->SetAnioVisible(1, anios > 0);
 }

@@ -5,6 +5,7 @@
 class QComboBox;
 class QLineEdit;
 class TConfiguracion;
+class TEditLimitado;
 class TGrupoAyuda;
 class TPaginaPresupuesto;
 class TXMLProject;
@@ -38,7 +39,7 @@ class TPaginaDatosGenerales : public TPaginaFormulario {
     void SelectDuracion(const QString& duracion);
 
     // The duration was picked: the budget shows the years of the project. With no duration
-    // chosen it shows the first year and every year that holds lines, so none is lost.
+    // chosen it shows the years up to the last one that holds lines, so none is lost.
     void duracionComboBoxChange();
 
   private:
@@ -49,7 +50,7 @@ class TPaginaDatosGenerales : public TPaginaFormulario {
     TPaginaPresupuesto* presupuesto_;
     // The duration the budget's years follow, to go back to.
     QString duracionAplicada_;
-    QLineEdit* tituloEdit_;
+    TEditLimitado* tituloEdit_;
     QComboBox* duracionComboBox_;
     QComboBox* areaTematicaComboBox_;
     QComboBox* provinciaComboBox_;

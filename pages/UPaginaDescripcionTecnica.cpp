@@ -1,9 +1,9 @@
 #include "pages/UPaginaDescripcionTecnica.h"
 
 #include "app/UAbrirConPrograma.h"
-#include "document/UArchivoProyecto.h"
 #include "app/UBarraSeguirEditando.h"
 #include "app/UDialogos.h"
+#include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
 
 #include <QDir>

@@ -2,6 +2,7 @@
 
 #include "pages/UImportes.h"
 #include "pages/UListasCodigo.h"
+#include "pages/UPaginaEditLimitado.h"
 #include "pages/UPaginaListas.h"
 
 #include <QComboBox>
@@ -18,9 +19,7 @@ const QString kCero = QStringLiteral("0");
 constexpr int kMinimoVisible = 12;
 
 QLineEdit* NewEdit(const QString& name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    return edit;
+    return new TEditLimitado(name);
 }
 
 QPushButton* NewButton(const QString& name, const QString& caption) {
@@ -120,7 +119,7 @@ QString TDetallePresupuesto::Anio() const {
 bool TDetallePresupuesto::AcceptAmounts() {
     for (QLineEdit* edit : {presupuestoSubsidioEdit_, presupuestoContraparteEdit_}) {
         long double value = 0;
-        if (!ParseAmount(edit->text(), value)) {
+        if (!ParseTypedAmount(edit->text(), value)) {
             edit->setFocus(Qt::OtherFocusReason);
             edit->selectAll();
             return false;
@@ -147,7 +146,7 @@ void TDetallePresupuesto::RecalcItemTotal() {
 
 bool TDetallePresupuesto::NormalizeAmount(QLineEdit* edit) {
     long double value = 0;
-    if (!ParseAmount(edit->text(), value))
+    if (!ParseTypedAmount(edit->text(), value))
         return false;
     edit->setText(FormatAmount(value));
     return true;

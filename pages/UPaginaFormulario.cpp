@@ -2,12 +2,11 @@
 
 #include "app/UGrupoAyuda.h"
 #include "document/UXMLProject.h"
+#include "pages/UPaginaEditLimitado.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
-
-#include <limits>
 
 namespace {
 
@@ -24,12 +23,8 @@ TPaginaFormulario::TPaginaFormulario(const QString& name, QWidget* parent)
     layout_->addStretch(0);
 }
 
-QLineEdit* TPaginaFormulario::NewEdit(const QString& name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    // Qt's own default would cut texts at 32767 characters, also stored ones when loaded.
-    edit->setMaxLength(std::numeric_limits<int>::max());
-    return edit;
+TEditLimitado* TPaginaFormulario::NewEdit(const QString& name) {
+    return new TEditLimitado(name);
 }
 
 QPlainTextEdit* TPaginaFormulario::NewMemo(const QString& name) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/UPaginaEditLimitado.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -27,7 +29,7 @@ class TPaginaFormulario : public QWidget {
 
   protected:
     // A single-line field without length limit.
-    static QLineEdit* NewEdit(const QString& name);
+    static TEditLimitado* NewEdit(const QString& name);
     // A multi-line field that scrolls vertically; Tab moves on to the next field.
     static QPlainTextEdit* NewMemo(const QString& name);
 

@@ -208,7 +208,7 @@ void TPaginaGrupos::grupoEditGuardarButtonClick() {
     if (modo_ == TModo::Ninguno)
         return;
     // Every refusal leaves the page open with what was typed, and stores nothing.
-    if (!persona_->CheckRequiredFields())
+    if (!persona_->CheckRequiredFields() || !persona_->CheckWholeNumbers())
         return;
     const QString cuil = persona_->Cuil();
     if (!TCuitWeb().IsValidCuit(cuil)) {

@@ -47,9 +47,9 @@ void TPaginaImpacto::ApplyConvocatoria(const TConfiguracion& configuracion,
     subareaGroupBox_->setVisible(visible("subarea"));
     impactoCampoGroupBox_->setVisible(visible("impactoCampo"));
 
-    subareaGroupBox_->setTitle(label("subarea"));
-    impactoSectorGroupBox_->setTitle(label("impactoSector"));
-    impactoInstitucionGroupBox_->setTitle(label("impactoInstitucion"));
+    subareaGroupBox_->SetCaption(label("subarea"));
+    impactoSectorGroupBox_->SetCaption(label("impactoSector"));
+    impactoInstitucionGroupBox_->SetCaption(label("impactoInstitucion"));
 
     subareaGroupBox_->SetHelpKeyword(help("subarea"));
     impactoSectorGroupBox_->SetHelpKeyword(help("impactoSector"));

@@ -2,6 +2,7 @@
 
 #include "document/UXMLProject.h"
 #include "pages/UListasCodigo.h"
+#include "pages/UPaginaEditLimitado.h"
 #include "pages/UPaginaListas.h"
 #include "pages/UValorCodificado.h"
 
@@ -68,8 +69,7 @@ QFormLayout* TPaginaInstitucion::AddSection(const QString& caption) {
 
 QLineEdit* TPaginaInstitucion::AddEdit(QFormLayout* section, const QString& label,
                                        const QString& name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(datos_.prefix + name);
+    auto* edit = new TEditLimitado(datos_.prefix + name);
     section->addRow(label, edit);
     return edit;
 }

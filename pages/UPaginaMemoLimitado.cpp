@@ -1,5 +1,7 @@
 #include "pages/UPaginaMemoLimitado.h"
 
+#include "pages/UPaginaEditLimitado.h"
+
 #include <QTextCursor>
 
 TMemoLimitado::TMemoLimitado(const QString& name, QWidget* parent) : QPlainTextEdit(parent) {
@@ -32,6 +34,9 @@ void TMemoLimitado::Limit() {
         cursor.removeSelectedText();
         setTextCursor(cursor);
         limiting_ = false;
+        // A paste that lost characters says so; one character typed too many does not.
+        if (length - length_ > 1)
+            AvisarTextoRecortado(maxLength_, excess);
     }
     length_ = int(document()->characterCount()) - 1;
 }

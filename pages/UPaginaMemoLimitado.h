@@ -3,8 +3,8 @@
 #include <QPlainTextEdit>
 
 // A multi-line text field that takes at most a number of characters from the user: typing or
-// pasting beyond the limit keeps only what fits. A longer text put in by the program is shown
-// whole, and can then only shrink.
+// pasting beyond the limit keeps only what fits, and a paste that lost characters says so. A
+// longer text put in by the program is shown whole, and can then only shrink.
 class TMemoLimitado : public QPlainTextEdit {
     Q_OBJECT
   public:

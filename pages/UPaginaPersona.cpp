@@ -3,17 +3,19 @@
 #include "app/UDialogos.h"
 #include "app/USalidaCampo.h"
 #include "config/URegional.h"
-#include "document/UCarpetaTrabajo.h"
+#include "document/UArchivoProyecto.h"
 #include "document/UEnteros.h"
 #include "document/UErrores.h"
 #include "ids/UCuitWeb.h"
 #include "pages/UFichaPersona.h"
 #include "pages/UGrupo.h"
 #include "pages/UListasCodigo.h"
+#include "pages/UPaginaEditLimitado.h"
 #include "pages/UPaginaGrillaGrupo.h"
 #include "pages/UPaginaListas.h"
 #include "pages/UPaginaMemoLimitado.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
@@ -29,16 +31,14 @@
 namespace {
 
 const QString kCuilInvalido = QStringLiteral("El cuil ingresado no es válido");
+const QString kDniInvalido = QStringLiteral("Debe ingresar un número de DNI válido.");
+const QString kNoEsNumero = QStringLiteral("Debe ingresar un número.");
 // The CV of a member of the responsible group may be longer.
 constexpr int kCVResponsable = 12000;
 constexpr int kCVColaborador = 4000;
 constexpr int kNroDocumentoLength = 8;
 // What the date pickers show before a person's dates are loaded.
 const QDate kFechaInicial(2007, 2, 12);
-
-QString ProyectoFile() {
-    return WorkingFolder() + QStringLiteral("proyecto.xml");
-}
 
 QStringList RolesResponsable() {
     return {TGrupo::RolInvestigadorResponsable(), QStringLiteral("Investigador Integrante")};
@@ -133,7 +133,7 @@ TPaginaPersona::TPaginaPersona(QWidget* parent)
         AddCampo(identificacion, QStringLiteral("Número de Documento"),
                  QStringLiteral("nroDocumento"), NewEdit(QStringLiteral("personaNroDocumentoEdit")),
                  QStringLiteral("Debe ingresar el Número de Documento"));
-    personaNroDocumentoEdit_->setMaxLength(kNroDocumentoLength);
+    personaNroDocumentoEdit_->SetLimite(kNroDocumentoLength);
     TSalidaCampo::OnExit(personaNroDocumentoEdit_, [this] { personaNroDocumentoEditExit(); });
 
     QFormLayout* persona = AddSection(QStringLiteral("Datos de la Persona"));
@@ -246,10 +246,8 @@ T* TPaginaPersona::AddCampo(QFormLayout* section, const QString& label, const QS
     return control;
 }
 
-QLineEdit* TPaginaPersona::NewEdit(const QString& name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    return edit;
+TEditLimitado* TPaginaPersona::NewEdit(const QString& name) {
+    return new TEditLimitado(name);
 }
 
 QComboBox* TPaginaPersona::NewPickList(const QString& name) {
@@ -341,8 +339,12 @@ void TPaginaPersona::ClearPersonaForm() {
 void TPaginaPersona::LoadPersona(const TGrillaGrupo* grid, const QString& grupo) {
     if (grid->Count() <= 0)
         return;
+    // Nothing of the person opened before stays, also where a failed load does not reach.
+    ClearPersonaForm();
+    for (QDateEdit* picker : findChildren<QDateEdit*>())
+        picker->setDate(kFechaInicial);
     const TFichaPersona ficha =
-        TFichaPersona::ReadFile(ProyectoFile(), grupo, grid->SelectedCuil());
+        TFichaPersona::ReadFile(TArchivoProyecto::Nombre(), grupo, grid->SelectedCuil());
     // The rol first, then the CUIL, then the others in their order; a date that does not
     // convert ends the load there.
     for (size_t i = 0; i < campos_.size(); ++i) {
@@ -361,7 +363,7 @@ TFichaPersona TPaginaPersona::Ficha() const {
 }
 
 void TPaginaPersona::StorePersona(const QString& grupo) const {
-    Ficha().StoreFile(ProyectoFile(), grupo);
+    Ficha().StoreFile(TArchivoProyecto::Nombre(), grupo);
 }
 
 bool TPaginaPersona::CheckRequired(const QString& text, const QString& message) const {
@@ -411,18 +413,34 @@ void TPaginaPersona::personaCuilEditExit() {
 }
 
 void TPaginaPersona::personaNroDocumentoEditExit() {
-    CheckWholeNumber(personaNroDocumentoEdit_,
-                     QStringLiteral("Debe ingresar un número de DNI válido."));
+    CheckWholeNumber(personaNroDocumentoEdit_, kDniInvalido);
 }
 
 void TPaginaPersona::personaEmpleadorDedicacionEditExit(int n) {
-    CheckWholeNumber(dedicaciones_.at(size_t(n - 1)), QStringLiteral("Debe ingresar un número."));
+    CheckWholeNumber(dedicaciones_.at(size_t(n - 1)), kNoEsNumero);
+}
+
+bool TPaginaPersona::CheckWholeNumbers() {
+    if (restoringFocus_)
+        return false;
+    std::vector<std::pair<QLineEdit*, QString>> fields = {{personaNroDocumentoEdit_, kDniInvalido}};
+    for (QLineEdit* dedicacion : dedicaciones_)
+        fields.emplace_back(dedicacion, kNoEsNumero);
+    for (const auto& [edit, message] : fields) {
+        if (!IsWholeNumber(edit->text())) {
+            Dialogos().ShowError(message);
+            edit->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
 }
 
 void TPaginaPersona::CheckWholeNumber(QLineEdit* edit, const QString& message) {
     // A field that left because the page went away is not checked, nor one that only had the
-    // focus while another field took it back.
-    if (restoringFocus_ || !edit->isVisible() || IsWholeNumber(edit->text()))
+    // focus while another field took it back, nor one left for "Cancelar", which drops it.
+    if (restoringFocus_ || !edit->isVisible() || IsWholeNumber(edit->text()) ||
+        QApplication::focusWidget() == grupoEditCancelarButton_)
         return;
     restoringFocus_ = true;
     Dialogos().ShowError(message);

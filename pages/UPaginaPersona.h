@@ -15,6 +15,7 @@ class QScrollArea;
 class QVBoxLayout;
 class TFichaPersona;
 class TGrillaGrupo;
+class TEditLimitado;
 class TMemoLimitado;
 
 // The person page (grupoEditTabSheet) of the group page: every field of one person of either
@@ -48,6 +49,9 @@ class TPaginaPersona : public QWidget {
     // Runs the required-field checks in their order and reports the first empty field. True
     // when every required field has a text.
     bool CheckRequiredFields() const;
+    // The document number and the weekly hours must be whole numbers: the first that is not
+    // is reported and takes the focus. True when all are.
+    bool CheckWholeNumbers();
     // When the text is empty, reports the field's message and yields true.
     bool CheckRequired(const QString& text, const QString& message) const;
 
@@ -83,7 +87,7 @@ class TPaginaPersona : public QWidget {
     template <class T>
     T* AddCampo(QFormLayout* section, const QString& label, const QString& elemento, T* control,
                 const QString& requerido = QString());
-    QLineEdit* NewEdit(const QString& name);
+    TEditLimitado* NewEdit(const QString& name);
     QComboBox* NewPickList(const QString& name);
     QDateEdit* NewDatePicker(const QString& name);
     void AddEmpleador(int n);
@@ -100,7 +104,7 @@ class TPaginaPersona : public QWidget {
     QLineEdit* personaNombreEdit_ = nullptr;
     QLineEdit* personaApellidoEdit_ = nullptr;
     QComboBox* personaTipoDocumentoComboBox_ = nullptr;
-    QLineEdit* personaNroDocumentoEdit_ = nullptr;
+    TEditLimitado* personaNroDocumentoEdit_ = nullptr;
     QComboBox* personaSexoComboBox_ = nullptr;
     QComboBox* personaPaisNacimientoComboBox_ = nullptr;
     QComboBox* personaProvinciaNacimientoComboBox_ = nullptr;

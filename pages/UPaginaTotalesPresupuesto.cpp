@@ -36,6 +36,12 @@ TTotalesPresupuesto::TTotalesPresupuesto(const QString& prefix, QWidget* parent)
         auto* field = new QLineEdit(kCero);
         field->setObjectName(prefix + QLatin1String(names[kind]));
         field->setEnabled(false);
+        field->setAccessibleName((kind / 3 == 0
+                                      ? QStringLiteral("Gastos de administración del subsidio: ")
+                                      : QStringLiteral("Total general: ")) +
+                                 QStringList{QStringLiteral("Subsidio"),
+                                             QStringLiteral("Contraparte"), QStringLiteral("Total")}
+                                     .at(kind % 3));
         fields_[kind] = field;
         layout->addWidget(field, 1 + kind / 3, 1 + kind % 3);
     }

@@ -198,9 +198,13 @@ TEST_F(TextosTest, LongSingleLineTextsAreKeptWhole) {
     WriteFile("proyecto.xml",
               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<import><soft version=\"2\"/>"
               "<project><document><body><section-break><resumenDelProyecto>"
-              "<palabrasClave>" + longText.toLatin1() + "</palabrasClave>"
-              "<keywords>" + longText.toLatin1() + "</keywords>"
-              "</resumenDelProyecto></section-break></body></document></project></import>\r\n");
+              "<palabrasClave>" +
+                  longText.toLatin1() +
+                  "</palabrasClave>"
+                  "<keywords>" +
+                  longText.toLatin1() +
+                  "</keywords>"
+                  "</resumenDelProyecto></section-break></body></document></project></import>\r\n");
     Open();
     EXPECT_EQ(Find<QLineEdit>("palabrasClaveEdit")->text(), longText);
     EXPECT_EQ(Find<QLineEdit>("keywordsEdit")->text(), longText);

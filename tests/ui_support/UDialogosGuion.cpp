@@ -15,8 +15,8 @@ TBotonDialogo TDialogosGuion::ShowCaptionedDialog(const QString& message, const 
                                                   TTipoDialogo kind, const QStringList& captions,
                                                   TBotonesDialogo buttons,
                                                   TBotonesDialogo defaultButton) {
-    shown_.push_back(
-        {TDialogoMostrado::TClase::Mensaje, message, title, kind, captions, buttons, defaultButton});
+    shown_.push_back({TDialogoMostrado::TClase::Mensaje, message, title, kind, captions, buttons,
+                      defaultButton});
     if (answers_.empty()) {
         ADD_FAILURE() << "Unexpected dialog: " << message.toStdString();
         return TBotonDialogo::Cancelar;
