@@ -11,13 +11,23 @@ TEditLimitado::TEditLimitado(const QString& name, int limite, QWidget* parent)
     setObjectName(name);
     // Qt's own default would cut texts at 32767 characters, stored ones too when loaded.
     setMaxLength(std::numeric_limits<int>::max());
-    // The user's change arrives before the text is taken as the new one.
+    // The text as it now stands: a change cut while Qt was still reporting it arrives here
+    // with the uncut text.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (text() == actual_)
+            return;
+        anterior_ = actual_;
+        actual_ = text();
+    });
     connect(this, &QLineEdit::textEdited, this, &TEditLimitado::Limitar);
-    connect(this, &QLineEdit::textChanged, this,
-            [this](const QString& texto) { anterior_ = texto; });
 }
 
 void TEditLimitado::Limitar(const QString& texto) {
+    // The text before the user's change, whichever of Qt's two signals came first.
+    if (actual_ != texto) {
+        anterior_ = actual_;
+        actual_ = texto;
+    }
     const qsizetype tope = qMax(qsizetype(limite_), anterior_.size());
     if (limite_ <= 0 || texto.size() <= tope)
         return;

@@ -19,6 +19,7 @@ class TEditLimitado : public QLineEdit {
     void Limitar(const QString& texto);
 
     int limite_; // 0: no limit
+    QString actual_;
     QString anterior_;
 };
 

@@ -234,6 +234,8 @@ QFormLayout* TPaginaPersona::AddSection(const QString& caption) {
     auto* box = new QGroupBox(caption);
     auto* form = new QFormLayout(box);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    // In a narrow window a field goes below its label instead of past the right edge.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     sections_->addWidget(box);
     return form;
 }
@@ -241,7 +243,11 @@ QFormLayout* TPaginaPersona::AddSection(const QString& caption) {
 template <class T>
 T* TPaginaPersona::AddCampo(QFormLayout* section, const QString& label, const QString& elemento,
                             T* control, const QString& requerido) {
-    section->addRow(label, control);
+    // A long label wraps rather than hold the page wider than the window leaves it.
+    auto* caption = new QLabel(label);
+    caption->setWordWrap(true);
+    section->addRow(caption, control);
+    control->setAccessibleName(label);
     campos_.push_back({elemento, control, requerido});
     return control;
 }

@@ -171,6 +171,40 @@ TEST_F(CargaIncompletaTest, PickingACallIsAllOrNothing) {
     EXPECT_EQ(StoredText("project/document/properties/duracion/"), "2");
 }
 
+// A budget line still open when the project is stored: "&Si" applies it with its checks,
+// "&No" drops it. Negative amounts and exponents are not amounts.
+TEST_F(CargaIncompletaTest, StoringWithABudgetLineOpenAsksToApplyIt) {
+    OpenWith(QLatin1Char(','));
+    for (const char* amount : {"-5", "1e300", "1,005"}) {
+        SCOPED_TRACE(amount);
+        Click("presupuestoNuevoButton");
+        Enter({"Insumos", "Importe raro", amount, "0"});
+        Click("presupuestoGuardarButton");
+        EXPECT_TRUE(EditorShown());
+        Click("presupuestoCancelarButton");
+    }
+    EXPECT_EQ(Rows("1"), QStringList{"||||"});
+
+    Click("presupuestoNuevoButton");
+    Enter({"Insumos", "Reactivos", "100", "0"});
+    Dialogs().Answer(TBotonDialogo::Si);
+    ClickToolButton("VerificarToolButton");
+    EXPECT_FALSE(EditorShown());
+    EXPECT_TRUE(StoredBudget().contains("Reactivos"));
+
+    NewDialogs();
+    ClickWidget(Find<QWidget>("Button2"));
+    ShowBudget();
+    Click("presupuestoNuevoButton");
+    Enter({"Insumos", "Pipetas", "50", "0"});
+    Dialogs().Answer(TBotonDialogo::No);
+    ClickToolButton("GuardarToolButton");
+    EXPECT_EQ(Dialogs().Texts(TClase::Informacion),
+              QStringList{"El estado del formulario ha sido guardado."});
+    EXPECT_FALSE(EditorShown());
+    EXPECT_FALSE(StoredBudget().contains("Pipetas"));
+}
+
 // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgUp and Ctrl+PgDn never move between pages whose headers are
 // hidden; the budget's year pages, which show theirs, still move with them.
 TEST_F(CargaIncompletaTest, PageKeysOnlyMoveBetweenVisibleTabs) {

@@ -143,6 +143,26 @@ TEST_P(ImportesTest, ParseAmountAccepts) {
     }
 }
 
+// What a user may type into a budget line: plain non-negative amounts with at most two
+// decimals.
+TEST_P(ImportesTest, ParseTypedAmount) {
+    const struct {
+        const char* text;
+        bool accepted;
+        long double value;
+    } cases[] = {
+        {"12.50", true, 12.5L}, {" 7 ", true, 7.0L},   {"5.", true, 5.0L},  {".25", true, 0.25L},
+        {"0", true, 0.0L},      {"-5", false, 0},      {"-0", false, 0},    {"+5", false, 0},
+        {"1e300", false, 0},    {"2.5E-2", false, 0},  {"1.005", false, 0}, {"", false, 0},
+        {"abc", false, 0},      {"1.000.5", false, 0},
+    };
+    for (const auto& c : cases) {
+        long double value = 42;
+        EXPECT_EQ(ParseTypedAmount(Local(c.text), value), c.accepted) << c.text;
+        EXPECT_EQ(value, c.accepted ? c.value : 42) << c.text;
+    }
+}
+
 TEST_P(ImportesTest, ParseAmountRejects) {
     struct Case {
         const char* text;

@@ -19,13 +19,18 @@ void TPruebaEnvio::TearDown() {
 }
 
 void TPruebaEnvio::WriteCompleteProject(bool verified, const QString& destination) {
-    QFile::remove(PathOf(QStringLiteral("proyecto.xml")));
+    WriteCompleteProjectInto(PathOf(QString()), verified, destination);
+}
+
+void WriteCompleteProjectInto(const QString& folder, bool verified, const QString& destination) {
+    const QDir dir(folder);
+    QFile::remove(dir.filePath(QStringLiteral("proyecto.xml")));
     const QString working = WorkingFolder();
     {
         // The helper writes its technical description into a folder of its own, which it
         // makes the working folder for a while.
         TCarpetaPrueba scratch;
-        TXMLProject document(PathOf(QStringLiteral("proyecto.xml")));
+        TXMLProject document(dir.filePath(QStringLiteral("proyecto.xml")));
         FillCompleteProject(document, scratch);
         document.SetAttributeInt(QStringLiteral("project/document/isDraft/"),
                                  QStringLiteral("value"), verified);
@@ -35,8 +40,10 @@ void TPruebaEnvio::WriteCompleteProject(bool verified, const QString& destinatio
         document.Discard();
     }
     SetWorkingFolder(working);
-    ASSERT_TRUE(QDir().mkpath(PathOf(QStringLiteral("desctec"))));
-    WriteFile(QStringLiteral("desctec/desc.pdf"), "%PDF-1.4\ndescripcion\n");
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("desctec")));
+    QFile pdf(dir.filePath(QStringLiteral("desctec/desc.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+    pdf.write("%PDF-1.4\ndescripcion\n");
 }
 
 void TPruebaEnvio::WriteWrapper(const QString& name, const QString& program) {

@@ -3,6 +3,10 @@
 #include "ui_support/UAbridorGrabado.h"
 #include "ui_support/UPruebaVentana.h"
 
+// Writes a new "proyecto.xml" with a complete project into the folder, as
+// TPruebaEnvio::WriteCompleteProject does.
+void WriteCompleteProjectInto(const QString& folder, bool verified, const QString& destination);
+
 // A main window test in which files and folders handed to other programs are only recorded,
 // with a stored project complete enough to pass the verification.
 class TPruebaEnvio : public TPruebaVentana {
