@@ -104,7 +104,8 @@ struct TLado {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Offscreen unless the caller chose a platform (QT_QPA_PLATFORM=xcb under xvfb-run, say).
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
     QTemporaryDir vacia, grande;
     CopyFolder(QStringLiteral(DATOS_MUESTRA), vacia.path());
