@@ -9,6 +9,7 @@
 #include "app/UGrupoAyuda.h"
 #include "app/UNombresAccesibles.h"
 #include "app/UPanelSecciones.h"
+#include "app/USplitterBiselado.h"
 #include "app/UTeclasPaginas.h"
 #include "app/UVigiaEdicion.h"
 #include "config/UAyuda.h"
@@ -307,13 +308,10 @@ QWidget* TForm1::BuildEditarTab() {
     pagesLayout->addWidget(header);
     pagesLayout->addWidget(PageControl_, 1);
 
-    Splitter1_ = new QSplitter(Qt::Horizontal);
+    // Bevelled, so the user sees there is something to drag.
+    Splitter1_ = new TSplitterBiselado(Qt::Horizontal);
     Splitter1_->setObjectName(QStringLiteral("Splitter1"));
     Splitter1_->setHandleWidth(8);
-    // Bevelled, so the user sees there is something to drag.
-    Splitter1_->setStyleSheet(
-        QStringLiteral("QSplitter::handle { border-left: 1px solid palette(light); "
-                       "border-right: 1px solid palette(dark); }"));
     Splitter1_->setOpaqueResize(true);
     Splitter1_->addWidget(seccionesPanel_);
     Splitter1_->addWidget(pages);

@@ -6,6 +6,7 @@
 //
 // The technical description alternates 1 MiB of text-like data with 1 MiB of random bytes.
 
+#include "UMedicion.h"
 #include "document/UCarpetaTrabajo.h"
 #include "package/KZip.h"
 
@@ -218,9 +219,14 @@ int main(int argc, char** argv) {
         line("TKZip", k);
         line("zip -6", z);
         line("bare zlib", b);
-        std::printf("%-8lld TKZip / zip -6 = %.3f, TKZip / bare zlib = %.3f\n",
-                    static_cast<long long>(megabytes), k.seconds / z.seconds,
-                    k.seconds / b.seconds);
+        const auto seconds = [](const std::vector<Result>& runs) {
+            std::vector<double> values;
+            for (const Result& r : runs)
+                values.push_back(r.seconds);
+            return values;
+        };
+        PrintRatios("  wall time, TKZip vs zip -6", seconds(kzip), seconds(zip6));
+        PrintRatios("  wall time, TKZip vs bare zlib", seconds(kzip), seconds(zlib));
         const std::string test = "unzip -tqq '" + ours.toStdString() + "'";
         std::printf("%-8lld unzip -t of the package: %s\n", static_cast<long long>(megabytes),
                     std::system(test.c_str()) == 0 ? "ok" : "FAILED");

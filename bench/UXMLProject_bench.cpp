@@ -21,7 +21,8 @@ namespace {
 QString Curriculum(int seed) {
     const QString sentence = QString::fromUtf8(
         "Investigación en biología molecular y genómica, con publicaciones en revistas "
-        "internacionales \xE2\x80\x9C" "de alto impacto\xE2\x80\x9D; dirección de tesis doctorales "
+        "internacionales \xE2\x80\x9C"
+        "de alto impacto\xE2\x80\x9D; dirección de tesis doctorales "
         "y proyectos financiados (%1).\r\n");
     QString cv;
     while (cv.size() < 12000)
@@ -51,9 +52,10 @@ void BuildProject(const QString& fileName) {
         TXMLNode person = group.AppendChild("participante");
         const QString cuil = QString("20%1").arg(10000000 + p * 7919, 8, 10, QChar('0')) + "3";
         person.SetAttribute("cuil", cuil);
-        const char* fields[] = {"rol", "nombre", "apellido", "nroDocumento", "email", "cargo",
-                                "institucion", "titulo", "categoria", "dedicacion", "domicilio",
-                                "telefono", "fechaNacimiento", "disciplina", "especialidad"};
+        const char* fields[] = {
+            "rol",       "nombre",      "apellido",        "nroDocumento", "email",
+            "cargo",     "institucion", "titulo",          "categoria",    "dedicacion",
+            "domicilio", "telefono",    "fechaNacimiento", "disciplina",   "especialidad"};
         for (const char* field : fields)
             doc.AppendText(person.AppendChild(field),
                            QString("Valor de %1 número %2 ").arg(field).arg(p).repeated(7));
@@ -73,29 +75,29 @@ int main(int argc, char** argv) {
     const std::string copy = QFile::encodeName(dir.filePath("copia.xml")).toStdString();
     std::printf("document: %.2f MB\n", QFileInfo(file).size() / 1e6);
 
-    const double ourLoad = MedianMs(runs, [&] {
-        TXMLProject doc(file);
-        doc.Discard();
-    });
+    // Interleaved run by run, so that both sides of a ratio see the same machine.
     TXMLProject loaded(file);
-    const double ourSave = MedianMs(runs, [&] { loaded.Save(true); });
-    const double ourSerialize = MedianMs(runs, [&] { (void)loaded.Serialize(); });
-
-    const double pugiLoad = MedianMs(runs, [&] {
-        pugi::xml_document doc;
-        doc.load_file(path.c_str(), pugi::parse_default, pugi::encoding_auto);
-    });
     pugi::xml_document pugiDoc;
     pugiDoc.load_file(path.c_str(), pugi::parse_default, pugi::encoding_auto);
-    const double pugiSave = MedianMs(runs, [&] {
-        pugiDoc.save_file(copy.c_str(), "  ", pugi::format_default, pugi::encoding_latin1);
-    });
-
-    std::printf("load: TXMLProject %.2f ms, pugixml %.2f ms, ratio %.2f\n", ourLoad, pugiLoad,
-                ourLoad / pugiLoad);
-    std::printf("save: TXMLProject %.2f ms, pugixml %.2f ms, ratio %.2f\n", ourSave, pugiSave,
-                ourSave / pugiSave);
-    std::printf("of which building the text: %.2f ms\n", ourSerialize);
-    std::printf("goal: both ratios at most 1.50\n");
+    std::vector<double> ourLoad, pugiLoad, ourSave, pugiSave, ourSerialize;
+    for (int run = 0; run < runs; ++run) {
+        ourLoad.push_back(Ms([&] {
+            TXMLProject doc(file);
+            doc.Discard();
+        }));
+        pugiLoad.push_back(Ms([&] {
+            pugi::xml_document doc;
+            doc.load_file(path.c_str(), pugi::parse_default, pugi::encoding_auto);
+        }));
+        ourSave.push_back(Ms([&] { loaded.Save(true); }));
+        pugiSave.push_back(Ms([&] {
+            pugiDoc.save_file(copy.c_str(), "  ", pugi::format_default, pugi::encoding_latin1);
+        }));
+        ourSerialize.push_back(Ms([&] { (void)loaded.Serialize(); }));
+    }
+    std::printf("milliseconds, TXMLProject vs pugixml:\n");
+    PrintRatios("load", ourLoad, pugiLoad, 1.5);
+    PrintRatios("save", ourSave, pugiSave, 1.5);
+    std::printf("of which building the text: %.2f ms\n", Median(ourSerialize));
     return 0;
 }

@@ -137,13 +137,11 @@ void TCaratula::GrupoRows(const QString& grupo, bool firmas) {
     PlainRow(firmas ? QStringList{QStringLiteral("Nombre y Apellido"), QStringLiteral("Rol"),
                                   QStringLiteral("Firma")}
                     : QStringList{QStringLiteral("Nombre y Apellido"), QStringLiteral("Rol")});
-    TGrupo personas(document_, grupo);
-    for (const QString& cuil : personas.GetCuils()) {
-        personas.SelectParticipante(cuil);
-        QStringList cells = {HtmlEscape(personas.GetField(QStringLiteral("nombre"))) +
+    for (const TXMLNode& persona : TGrupo(document_, grupo).ParticipantesPorCuil()) {
+        QStringList cells = {HtmlEscape(TGrupo::FieldOf(persona, QStringLiteral("nombre"))) +
                                  QLatin1Char(' ') +
-                                 HtmlEscape(personas.GetField(QStringLiteral("apellido"))),
-                             HtmlEscape(personas.GetField(QStringLiteral("rol")))};
+                                 HtmlEscape(TGrupo::FieldOf(persona, QStringLiteral("apellido"))),
+                             HtmlEscape(TGrupo::FieldOf(persona, QStringLiteral("rol")))};
         if (firmas)
             cells << QStringLiteral("&nbsp;");
         PlainRow(cells);

@@ -1,5 +1,7 @@
 #include "pages/UGrupo.h"
 
+#include <QHash>
+
 namespace {
 const QString kCuil = QStringLiteral("cuil");
 const QString kRol = QStringLiteral("rol");
@@ -71,6 +73,23 @@ QStringList TGrupo::GetCuils() const {
 
 bool TGrupo::Contains(const QString& cuil) const {
     return !FindByCuil(cuil).IsNull();
+}
+
+std::vector<TXMLNode> TGrupo::ParticipantesPorCuil() const {
+    const std::vector<TXMLNode> participantes = Element().Children();
+    std::vector<TXMLNode> elegidos;
+    elegidos.reserve(participantes.size());
+    QHash<QString, TXMLNode> primeros;
+    primeros.reserve(qsizetype(participantes.size()));
+    for (const TXMLNode& participante : participantes) {
+        // The first person with a CUIL stays the one every later holder of it maps to.
+        const QString cuil = participante.Attribute(kCuil);
+        auto primero = primeros.constFind(cuil);
+        if (primero == primeros.constEnd())
+            primero = primeros.insert(cuil, participante);
+        elegidos.push_back(primero.value());
+    }
+    return elegidos;
 }
 
 TXMLNode TGrupo::FindResponsable() const {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // One group of persons of the project document: "gruporesponsable" or "grupocolaborador",
 // an element directly below the root with one "participante" child per person. The person's
 // CUIL is the attribute "cuil" of its element; every other field is a child element holding
@@ -54,6 +56,12 @@ class TGrupo {
     QStringList GetCuils() const;
     // True when a person has that CUIL.
     bool Contains(const QString& cuil) const;
+    // For every person in document order, the person SelectParticipante picks for its CUIL:
+    // itself, or the first person with the same CUIL. One pass over the group, for callers
+    // that visit every person; the current person does not change.
+    std::vector<TXMLNode> ParticipantesPorCuil() const;
+    // A person's field, read as GetField reads the current one's.
+    static QString FieldOf(const TXMLNode& participante, const QString& name);
 
     // CUIL of the first person, in document order, whose "rol" is "Investigador Responsable";
     // empty when there is none. The current person does not change.
@@ -66,7 +74,6 @@ class TGrupo {
     TXMLNode Element() const;
     TXMLNode FindByCuil(const QString& cuil) const;
     TXMLNode FindResponsable() const;
-    static QString FieldOf(const TXMLNode& participante, const QString& name);
 
     TXMLProject& document_;
     QString grupo_;

@@ -103,13 +103,13 @@ QString TPaginaGrupos::GrupoOf(int sheet) {
 }
 
 void TPaginaGrupos::LoadGrupoGrid(TXMLProject& project, TGrillaGrupo* grid, const QString& grupo) {
-    TGrupo accessor(project, grupo);
-    for (const QString& cuil : accessor.GetCuils()) {
-        accessor.SelectParticipante(cuil);
+    // Each row shows the person the editor opens for its CUIL.
+    for (const TXMLNode& persona : TGrupo(project, grupo).ParticipantesPorCuil()) {
         grid->AddPersona();
-        grid->SetSelectedRow(cuil, accessor.GetField(QStringLiteral("rol")),
-                             accessor.GetField(QStringLiteral("nombre")),
-                             accessor.GetField(QStringLiteral("apellido")));
+        grid->SetSelectedRow(persona.Attribute(QStringLiteral("cuil")),
+                             TGrupo::FieldOf(persona, QStringLiteral("rol")),
+                             TGrupo::FieldOf(persona, QStringLiteral("nombre")),
+                             TGrupo::FieldOf(persona, QStringLiteral("apellido")));
     }
 }
 

@@ -227,10 +227,10 @@ void TRestricciones::CheckPresupuesto(TXMLProject& document, QStringList& list,
 }
 
 void TRestricciones::CheckResponsable(TXMLProject& document, QStringList& list) const {
-    TGrupo grupo(document, TGrupo::GrupoResponsable());
-    for (const QString& cuil : grupo.GetCuils()) {
-        grupo.SelectParticipante(cuil);
-        if (grupo.GetField(QStringLiteral("rol")) == TGrupo::RolInvestigadorResponsable())
+    // The rol the editor shows for each CUIL of the group.
+    for (const TXMLNode& persona :
+         TGrupo(document, TGrupo::GrupoResponsable()).ParticipantesPorCuil()) {
+        if (TGrupo::FieldOf(persona, QStringLiteral("rol")) == TGrupo::RolInvestigadorResponsable())
             return;
     }
     list.append(QStringLiteral("No hay ningún Investigador Responsable."));

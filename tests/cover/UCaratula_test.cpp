@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 const QString kProperties = QStringLiteral("project/document/properties/");
@@ -375,6 +377,36 @@ TEST(TCaratulaTest, DocumentValuesAreEscapedAndADurationThatIsNoNumberPrintsYear
                                   "size=\"2\">Insumos</font>"));
     EXPECT_FALSE(written.contains('\n'));
     EXPECT_FALSE(written.contains('\r'));
+}
+
+// Persons sharing a CUIL each get a row, showing the first of them, as the group lists do.
+void FillSharedCuilProject(TXMLProject& d) {
+    FillSampleProject(d);
+    TXMLNode grupo = d.GetNode(QStringLiteral("grupocolaborador/"));
+    const std::pair<const char*, const char*> extras[] = {
+        {"20333333334", "Otro Juan"}, {"", "Sin Cuil"}, {"", "Otro Sin Cuil"}};
+    for (const auto& [cuil, nombre] : extras) {
+        TXMLNode persona = grupo.AppendChild(QStringLiteral("participante"));
+        if (*cuil)
+            persona.SetAttribute(QStringLiteral("cuil"), QString::fromLatin1(cuil));
+        d.AppendText(persona.AppendChild(QStringLiteral("nombre")), QString::fromUtf8(nombre));
+        d.AppendText(persona.AppendChild(QStringLiteral("rol")), QStringLiteral("Tesista"));
+    }
+}
+
+TEST(TCaratulaTest, PersonsSharingACuilShowTheFirstOfThem) {
+    TCarpetaPrueba carpeta;
+    ASSERT_TRUE(carpeta.IsValid());
+    const QByteArray written = Generate(carpeta, FillSharedCuilProject);
+    const QByteArray juan = "<td><font size=\"2\">Juan D\xED"
+                            "az</font></td><td><font "
+                            "size=\"2\">Becario</font></td>";
+    const QByteArray sinCuil = "<td><font size=\"2\">Sin Cuil </font></td><td><font "
+                               "size=\"2\">Tesista</font></td>";
+    // The group appears on the first and the third cover.
+    EXPECT_EQ(written.count(juan), 4);
+    EXPECT_EQ(written.count(sinCuil), 4);
+    EXPECT_FALSE(written.contains("Otro"));
 }
 
 TEST(TCaratulaTest, TheFileIsReplacedWholeOrAFailureIsReported) {

@@ -110,6 +110,48 @@ TEST_F(GrupoTest, ReadsEveryChildAndTheFirstOfDuplicates) {
     EXPECT_EQ(group.GetField(QStringLiteral("nombre")), QStringLiteral("Otro uno"));
 }
 
+// Callers that visit every person get, for each, the person the lookup by its CUIL selects.
+TEST_F(GrupoTest, EveryPersonByCuilIsWhatSelectingItsCuilFinds) {
+    const struct {
+        const char* persons;
+        QStringList nombres;
+    } cases[] = {
+        {"", {}},
+        {"<participante cuil=\"1\"><nombre>Uno</nombre></participante>", {"Uno"}},
+        {"<participante cuil=\"1\"><nombre>Uno</nombre></participante>"
+         "<persona cuil=\"2\"><nombre>Dos</nombre></persona>"
+         "<participante><nombre>Sin cuil</nombre></participante>"
+         "<participante cuil=\"1\"><nombre>Otro uno</nombre></participante>"
+         "<participante cuil=\"\"><nombre>Cuil vacio</nombre></participante>"
+         "<participante cuil=\"2\"><nombre>Otro dos</nombre></participante>",
+         {"Uno", "Dos", "Sin cuil", "Uno", "Sin cuil", "Dos"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.persons);
+        carpeta_.WriteFile(QStringLiteral("proyecto.xml"),
+                           QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n"
+                                      "<import><gruporesponsable>") +
+                               c.persons + "</gruporesponsable></import>\r\n");
+        TXMLProject document(carpeta_.ProyectoPath());
+        TGrupo group(document, kResponsable);
+        const std::vector<TXMLNode> personas = group.ParticipantesPorCuil();
+        QStringList nombres;
+        for (const TXMLNode& persona : personas)
+            nombres.append(TGrupo::FieldOf(persona, QStringLiteral("nombre")));
+        EXPECT_EQ(nombres, c.nombres);
+        // The same nodes the lookup selects, one for each CUIL in document order.
+        const QStringList cuils = group.GetCuils();
+        ASSERT_EQ(personas.size(), size_t(cuils.size()));
+        TGrupo lookup(document, kResponsable);
+        for (int i = 0; i < cuils.size(); ++i) {
+            lookup.SelectParticipante(cuils[i]);
+            EXPECT_TRUE(personas[size_t(i)] == lookup.Participante()) << i;
+        }
+        EXPECT_FALSE(group.HasParticipante());
+        EXPECT_FALSE(document.IsModified());
+    }
+}
+
 TEST_F(GrupoTest, GetFieldReadsOnlyOnePlainTextNode) {
     carpeta_.WriteFile(QStringLiteral("proyecto.xml"),
                        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n"

@@ -7,9 +7,12 @@
 #include "document/UXMLProject.h"
 #include "pages/UFichaPersona.h"
 #include "pages/UGrupo.h"
+#include "pages/UPaginaGrillaGrupo.h"
+#include "pages/UPaginaGrupos.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -592,3 +595,35 @@ TEST_F(GruposTest, AFailedWriteLeavesListAndPageAsTheyWere) {
 }
 
 } // namespace
+
+// Each row shows the person the editor opens for its CUIL: persons sharing one show the first.
+TEST(GrupoGridTest, PersonsSharingACuilListTheFirstOfThem) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile file(dir.filePath("proyecto.xml"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<import><grupocolaborador>"
+               "<participante cuil=\"1\"><rol>Becario</rol><nombre>Ana</nombre>"
+               "<apellido>Alba</apellido></participante>"
+               "<participante><nombre>Sin</nombre></participante>"
+               "<participante cuil=\"1\"><rol>Tesista</rol><nombre>Otra</nombre></participante>"
+               "<participante cuil=\"\"><nombre>Vacio</nombre></participante>"
+               "</grupocolaborador></import>\r\n");
+    file.close();
+    TXMLProject project(file.fileName());
+    TPaginaGrupos page;
+    page.SetupGrupoGrids();
+    page.LoadGrupoColaborador(project);
+
+    const TGrillaGrupo* grid = page.grupoColaboradorStringGrid();
+    QStringList rows;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < grid->columnCount(); ++column)
+            cells.append(grid->Cell(row, column));
+        rows.append(cells.join('|'));
+    }
+    EXPECT_EQ(rows, QStringList({"1|Becario|Ana|Alba", "||Sin|", "1|Becario|Ana|Alba", "||Sin|"}));
+    EXPECT_EQ(grid->Count(), 4);
+    project.Discard();
+}

@@ -442,6 +442,19 @@ TEST_F(RestriccionesTest, ResponsableAfterOtherMembers) {
     EXPECT_EQ(Joined(CheckAll()), QString());
 }
 
+// A person is looked at as the editor opens it by CUIL: the first holder of a shared CUIL.
+TEST_F(RestriccionesTest, ResponsableSharingACuilWithAnEarlierMember) {
+    Complete();
+    TXMLNode grupo = document_->GetNode(QStringLiteral("gruporesponsable/"));
+    grupo.RemoveChild(grupo.Child(0));
+    for (const char* rol : {"Investigador Integrante", "Investigador Responsable"}) {
+        TXMLNode person = grupo.AppendChild(QStringLiteral("participante"));
+        person.SetAttribute(QStringLiteral("cuil"), QStringLiteral("1"));
+        document_->AppendText(person.AppendChild(QStringLiteral("rol")), QString::fromUtf8(rol));
+    }
+    EXPECT_EQ(Joined(CheckAll()), QStringLiteral("No hay ningún Investigador Responsable."));
+}
+
 TEST_F(RestriccionesTest, TechnicalDescriptionMustBeAFileInDesctec) {
     const QString message = QStringLiteral("No ha cargado una descripción técnica.");
     Complete();
