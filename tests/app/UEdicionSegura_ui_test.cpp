@@ -226,6 +226,25 @@ TEST_F(EdicionSeguraTest, StoringWithAPersonOpenAsksToApplyIt) {
     EXPECT_EQ(Dialogs().Texts(TClase::Informacion), QStringList{kGuardado});
 }
 
+// Closing with a person open asks about it before the question about saving the form.
+TEST_F(EdicionSeguraTest, ClosingWithAPersonOpenAsksAboutItFirst) {
+    OpenActive();
+    ShowResponsables();
+    Click("grupoResponsableNuevoButton");
+    Enter({{"personaNombreEdit", "Fabia"}});
+    Dialogs().Answer(TBotonDialogo::Cancelar);
+    EXPECT_FALSE(Form().close());
+    EXPECT_TRUE(PersonPageShown());
+    Dialogs().Answer(TBotonDialogo::No);
+    Dialogs().Answer(TBotonDialogo::No);
+    EXPECT_TRUE(Form().close());
+    const QStringList asked = Dialogs().Texts(TClase::Mensaje);
+    ASSERT_EQ(asked.size(), 3);
+    EXPECT_EQ(asked.at(1), asked.at(0));
+    EXPECT_EQ(asked.at(2), "¿Desea guardar el formulario antes de salir?.");
+    EXPECT_FALSE(Exists(kProyecto));
+}
+
 // "Cancelar" leaves the person page even while a whole-number field holds something else.
 TEST_F(EdicionSeguraTest, CancelarAlwaysCancels) {
     OpenActive();
