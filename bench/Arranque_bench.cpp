@@ -82,16 +82,6 @@ TArranque Arrancar(const char* program, const std::string& argument) {
     return arranque;
 }
 
-void CopyFolder(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(file, target);
-    }
-}
-
 struct TLado {
     std::vector<double> ms, mib;
     void Add(const TArranque& a) {
@@ -108,8 +98,8 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
     QTemporaryDir vacia, grande;
-    CopyFolder(QStringLiteral(DATOS_MUESTRA), vacia.path());
-    CopyFolder(QStringLiteral(DATOS_MUESTRA), grande.path());
+    TProyectoGrande::CopyFolder(QStringLiteral(DATOS_MUESTRA), vacia.path());
+    TProyectoGrande::CopyFolder(QStringLiteral(DATOS_MUESTRA), grande.path());
     const QString proyecto = grande.filePath(QStringLiteral("proyecto.xml"));
     TProyectoGrande::Build(proyecto, QStringLiteral("ROVA-I-A-2026"), 300, 300);
     QFile::remove(proyecto + QStringLiteral(".bak"));

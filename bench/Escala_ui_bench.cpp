@@ -38,16 +38,6 @@ constexpr int kPasos = 6;
 const char* const kNombresPasos[kPasos] = {"load lists and budget", "Eliminar",    "store a person",
                                            "store the budget",      "cover pages", "rules"};
 
-void CopyFolder(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(file, target);
-    }
-}
-
 // One installation with a project of n persons; the master copy puts the file back after a
 // step that changed it.
 struct TCaso {
@@ -118,7 +108,7 @@ int main(int argc, char** argv) {
     for (const int personas : kTamanos) {
         auto caso = std::make_unique<TCaso>();
         caso->personas = personas;
-        CopyFolder(QStringLiteral(DATOS_MUESTRA), caso->dir.path());
+        TProyectoGrande::CopyFolder(QStringLiteral(DATOS_MUESTRA), caso->dir.path());
         caso->file = caso->dir.filePath(QStringLiteral("proyecto.xml"));
         caso->master = caso->dir.filePath(QStringLiteral("original.xml"));
         TProyectoGrande::Build(caso->file, QStringLiteral("ROVA-I-A-2026"), personas, personas);

@@ -3,6 +3,11 @@
 #include "document/UXMLProject.h"
 #include "pages/UGrupo.h"
 
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
 
 const QString kProperties = QStringLiteral("project/document/properties/");
@@ -150,4 +155,14 @@ void TProyectoGrande::Build(const QString& file, const QString& convocatoria, in
                             int lineas) {
     BuildPersonas(file, personas, 20);
     Store(file, convocatoria, lineas, true);
+}
+
+void TProyectoGrande::CopyFolder(const QString& from, const QString& to) {
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(file, target);
+    }
 }

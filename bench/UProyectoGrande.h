@@ -22,6 +22,9 @@ class TProyectoGrande {
     // lines a year of 100.5 each side, then the computed rows), the sixteen texts and the flag
     // "0", then a forced save. A failing project lacks its title.
     static void Store(const QString& file, const QString& convocatoria, int lineas, bool passing);
+    // Copies every file below one folder into another, keeping the folders.
+    static void CopyFolder(const QString& from, const QString& to);
+
     // Both: the project of the start-up and verify benchmarks.
     static void Build(const QString& file, const QString& convocatoria, int personas, int lineas);
 };

@@ -1,0 +1,17 @@
+#include "app/UInicioAplicacion.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <clocale>
+
+void IniciarAplicacion(QApplication& app) {
+    // Qt takes the environment's locale; numbers in files never follow it.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QStringLiteral("velorn"));
+    auto* qtTranslator = new QTranslator(&app);
+    if (qtTranslator->load(QStringLiteral("qtbase_es"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTranslator);
+}
