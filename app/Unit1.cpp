@@ -15,8 +15,10 @@
 #include "config/UAyuda.h"
 #include "config/UConfiguracion.h"
 #include "config/UConvocatoria.h"
+#include "config/URegional.h"
 #include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
+#include "document/URecuperacion.h"
 #include "document/UXMLProject.h"
 #include "pages/UPaginaBeneficiaria.h"
 #include "pages/UPaginaBienvenida.h"
@@ -42,6 +44,7 @@
 #include "rules/UVerificacion.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,6 +56,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -62,6 +66,8 @@ namespace {
 const QString kCaption = QStringLiteral("Velorn - Formulario Offline");
 const QString kVersion = QStringLiteral("Versión 2");
 const QString kConfirmacion = QStringLiteral("Confirmación");
+// How often pending edits are copied for recovery, besides every change of section.
+constexpr int kIntervaloRecuperacion = 2 * 60 * 1000;
 
 constexpr int kPanelWidth = 273;
 // Width the section panel gets back when it is shown after the splitter collapsed it.
@@ -123,6 +129,16 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), panelWidth_(kPanelWidth) 
 
     BuildCommands();
 
+    // While edits are pending the recovery copy is refreshed every few minutes.
+    recuperacionTimer_ = new QTimer(this);
+    recuperacionTimer_->setObjectName(QStringLiteral("recuperacionTimer"));
+    recuperacionTimer_->setInterval(kIntervaloRecuperacion);
+    connect(recuperacionTimer_, &QTimer::timeout, this, [this] {
+        EscribirRecuperacion();
+        if (!edicionesPendientes_)
+            recuperacionTimer_->stop();
+    });
+
     // A failing step is reported with the error's own text; the window opens all the same,
     // with what every other step did.
     FormCreate();
@@ -136,14 +152,28 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), panelWidth_(kPanelWidth) 
     connect(vigia, &TVigiaEdicion::editado, this, [this] {
         if (IsVerified())
             SetVerified(false);
+        MarcarEdicion();
     });
     connect(detalleDelPresupuestoDelProyectoTab_, &TPaginaPresupuesto::presupuestoModificado, this,
-            [this] { SetVerified(false); });
+            [this] {
+                SetVerified(false);
+                MarcarEdicion();
+            });
     // Every field is announced by its label.
     TNombresAccesibles::Nombrar(this);
     // A different technical description: the stored project no longer names what was verified.
-    connect(descripcionTecnicaTab_, &TPaginaDescripcionTecnica::adjuntoCambiado, this,
-            [this] { SetVerified(false); });
+    connect(descripcionTecnicaTab_, &TPaginaDescripcionTecnica::adjuntoCambiado, this, [this] {
+        SetVerified(false);
+        MarcarEdicion();
+    });
+    // A person written into the project makes the file newer than the recovery copy: the copy
+    // of pending edits is written again, so that it still counts as the newer one.
+    connect(conformacionDelGrupoTab_, &TPaginaGrupos::grupoModificado, this, [this] {
+        if (!cambiosSinGuardar_)
+            return;
+        edicionesPendientes_ = true;
+        EscribirRecuperacion();
+    });
 }
 
 TForm1::~TForm1() = default;
@@ -369,8 +399,44 @@ void TForm1::FormCreate() {
     dependenciaTab_->FillPickLists();
     unidadEjecutoraTab_->FillPickLists();
     conformacionDelGrupoTab_->FillPickLists();
-    // 11. The project, into the pages.
-    LoadProject();
+    // 11. The project, into the pages; or the work a program that ended without closing left
+    // in its recovery copy, when the user wants it back.
+    if (!OfrecerRecuperacion())
+        LoadProject();
+}
+
+bool TForm1::OfrecerRecuperacion() {
+    if (!TRecuperacion::HayParaRecuperar())
+        return false;
+    const QString fecha =
+        TRecuperacion::Fecha().toString(Regional().ShortDateFormat() + QStringLiteral(" HH:mm"));
+    const TBotonDialogo answer = Dialogos().ShowCaptionedDialog(
+        QStringLiteral("Se encontraron cambios del formulario que no se guardaron (%1), "
+                       "probablemente porque el programa se cerró de forma inesperada. ¿Desea "
+                       "recuperarlos?")
+            .arg(fecha),
+        kConfirmacion, TTipoDialogo::Confirmacion, {QStringLiteral("&Si"), QStringLiteral("&No")},
+        TBotonDialogo::Si | TBotonDialogo::No, TBotonDialogo::Si);
+    if (answer != TBotonDialogo::Si) {
+        // Kept aside under a dated name: a wrong click loses nothing.
+        const QString apartado = TRecuperacion::Apartar();
+        if (apartado.isEmpty())
+            Dialogos().ShowError(
+                QStringLiteral("No se pudo apartar la copia de recuperación \"%1\".")
+                    .arg(QDir::toNativeSeparators(TRecuperacion::Nombre())));
+        return false;
+    }
+    LoadProject(TRecuperacion::Nombre());
+    // The group editor writes its persons into the project at once: the stored ones hold.
+    Paso([this] {
+        TXMLProject project(TArchivoProyecto::Nombre());
+        conformacionDelGrupoTab_->RecargarGrupos(project);
+        project.Discard();
+    });
+    // Recovered, not stored: unsaved until "Guardar", and never verified.
+    SetVerified(false);
+    MarcarEdicion();
+    return true;
 }
 
 bool TForm1::Paso(const std::function<void()>& step) {
@@ -392,7 +458,14 @@ void TForm1::SaveProject() {
     SetVerified(false);
     // 2. A missing file is made in memory.
     TXMLProject project(TArchivoProyecto::Nombre());
+    EscribirPaginas(project);
 
+    // 6. Written even when nothing changed, with a fresh ".bak" copy.
+    project.Save(true);
+    project.Release();
+}
+
+void TForm1::EscribirPaginas(TXMLProject& project) {
     // 3. General project data, in the order they stand in the file: the format version and
     // the creation date, which is written once and then kept, first.
     TArchivoProyecto::EscribirEsqueleto(project);
@@ -417,18 +490,41 @@ void TForm1::SaveProject() {
     institucionBeneficiariaTab_->SaveBeneficiaria(project);
     detalleDelPresupuestoDelProyectoTab_->SavePresupuesto(project);
     SaveProjectTexts(project);
+}
 
-    // 6. Written even when nothing changed, with a fresh ".bak" copy.
-    project.Save(true);
-    project.Release();
+void TForm1::EscribirRecuperacion() {
+    if (!edicionesPendientes_)
+        return;
+    // What a store would write, beside the project: the stored file itself is not touched, and
+    // one that cannot be read gets no copy (the edits stay pending).
+    try {
+        TXMLProject project(TArchivoProyecto::Nombre());
+        EscribirPaginas(project);
+        TArchivoProyecto::SetVerificado(project, false);
+        if (TRecuperacion::Escribir(project.Serialize()))
+            edicionesPendientes_ = false;
+        project.Discard();
+    } catch (const std::exception&) {
+    }
+}
+
+void TForm1::MarcarEdicion() {
+    edicionesPendientes_ = true;
+    cambiosSinGuardar_ = true;
+    if (!recuperacionTimer_->isActive())
+        recuperacionTimer_->start();
 }
 
 void TForm1::LoadProject() {
+    LoadProject(TArchivoProyecto::Nombre());
+}
+
+void TForm1::LoadProject(const QString& fileName) {
     // Every step that does not need a failed one still runs, so the pages hold all that could be
     // read; any failure leaves the load incomplete, and a store then asks before it writes.
     // 1. A file that cannot be read loads nothing.
     std::unique_ptr<TXMLProject> opened;
-    if (!Paso([&] { opened = std::make_unique<TXMLProject>(TArchivoProyecto::Nombre()); }))
+    if (!Paso([&] { opened = std::make_unique<TXMLProject>(fileName); }))
         return;
     TXMLProject& project = *opened;
     // 2. Reading creates the elements it asks for: the document is always dropped unwritten,
@@ -562,6 +658,8 @@ void TForm1::seccionListClick() {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     if (selected.isEmpty())
         return;
+    // Leaving a section with edits pending refreshes the recovery copy.
+    EscribirRecuperacion();
     const int index = list->row(selected.first());
     if (QWidget* page =
             PageControl_->findChild<QWidget*>(QString::fromLatin1(kSecciones[index].page)))
@@ -681,10 +779,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
     // A failed save is shown with its own text and keeps the window open.
     if (!RunShowingErrors([&] { FormCloseQuery(canClose); }))
         canClose = false;
-    if (canClose)
+    if (canClose) {
+        // A normal close leaves nothing to recover.
+        TRecuperacion::Eliminar();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {
@@ -718,6 +819,9 @@ void TForm1::GuardarProyecto() {
     SaveProject();
     // What the window shows is now what the file holds.
     SetCargaIncompleta(false);
+    edicionesPendientes_ = false;
+    cambiosSinGuardar_ = false;
+    TRecuperacion::Eliminar();
 }
 
 bool TForm1::PrepararGuardado() {

@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QSplitter;
 class QTabWidget;
+class QTimer;
 class TConfiguracion;
 class TConvocatoria;
 class TEtiquetaClic;
@@ -48,6 +49,11 @@ class TForm1 : public QMainWindow {
     // Reads "proyecto.xml" into the pages; a missing file, or one of another format version,
     // loads nothing. Never writes the file.
     void LoadProject();
+    // The same from another file of the project's layout (the recovery copy).
+    void LoadProject(const QString& fileName);
+    // While edits are pending, writes what a store would write into the recovery copy, never
+    // touching "proyecto.xml".
+    void EscribirRecuperacion();
     bool IsVerified() const { return verified_; }
     // True while the pages may lack something the project file holds: a start-up or load step
     // failed, or the file could not be read. A store then asks before it writes.
@@ -110,11 +116,22 @@ class TForm1 : public QMainWindow {
     bool ConfirmarReemplazo();
     // SaveProject, and the load counts as complete once the window's content is stored.
     void GuardarProyecto();
+    // Every page's fields into the document, as a store writes them.
+    void EscribirPaginas(TXMLProject& project);
+    // Edits the file does not hold yet: the recovery copy is due.
+    void MarcarEdicion();
+    // At start, a recovery copy newer than the project: recovered into the pages when the
+    // user wants it (true), else kept aside under a dated name.
+    bool OfrecerRecuperacion();
 
     std::unique_ptr<TConfiguracion> configuracion_;
     std::unique_ptr<TConvocatoria> convocatoria_;
     bool verified_ = false;
     bool cargaIncompleta_ = false;
+    // Edits not yet in the recovery copy, and edits not yet stored.
+    bool edicionesPendientes_ = false;
+    bool cambiosSinGuardar_ = false;
+    QTimer* recuperacionTimer_ = nullptr;
     // The call whose descriptor the form shows; a pick that fails goes back to it.
     QString convocatoriaAplicada_;
     // Width the user gave the section panel; the pages take what the window gains or loses.

@@ -121,6 +121,13 @@ void TPaginaGrupos::LoadGrupoColaborador(TXMLProject& project) {
     LoadGrupoGrid(project, grupoColaboradorStringGrid_, TGrupo::GrupoColaborador());
 }
 
+void TPaginaGrupos::RecargarGrupos(TXMLProject& project) {
+    grupoResponsableStringGrid_->Empty();
+    grupoColaboradorStringGrid_->Empty();
+    LoadGrupoResponsable(project);
+    LoadGrupoColaborador(project);
+}
+
 void TPaginaGrupos::ShowGrupoEdit(bool show) {
     persona_->ScrollToTop();
     if (show) {

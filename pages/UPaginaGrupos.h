@@ -33,6 +33,8 @@ class TPaginaGrupos : public QWidget {
     void LoadGrupoGrid(TXMLProject& project, TGrillaGrupo* grid, const QString& grupo);
     void LoadGrupoResponsable(TXMLProject& project);
     void LoadGrupoColaborador(TXMLProject& project);
+    // Both lists anew from the project, whatever they showed.
+    void RecargarGrupos(TXMLProject& project);
 
     // "Nuevo", "Editar" (also a double click on a list) and "Eliminar" on the active list
     // sheet; "Aplicar" and "Cancelar" on the person page.

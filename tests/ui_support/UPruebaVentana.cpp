@@ -2,6 +2,7 @@
 
 #include "config/URegional.h"
 #include "document/UCarpetaTrabajo.h"
+#include "document/URecuperacion.h"
 #include "document/UXMLProject.h"
 
 #include <QAction>
@@ -36,6 +37,11 @@ void TPruebaVentana::TearDown() {
 }
 
 TForm1& TPruebaVentana::Open() {
+    // A window still open ends as a normal close would, which leaves no recovery copy.
+    if (form_) {
+        form_.reset();
+        TRecuperacion::Eliminar();
+    }
     form_ = std::make_unique<TForm1>();
     form_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
@@ -90,4 +96,9 @@ void TPruebaVentana::ClickSection(int index) {
     ASSERT_NE(item, nullptr);
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+void TPruebaVentana::Crash() {
+    // Gone without closing: whatever the window left on disk stays as it is.
+    form_.reset();
 }

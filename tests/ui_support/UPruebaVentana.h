@@ -20,8 +20,11 @@ class TPruebaVentana : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // Creates the window (its start-up runs) and shows it.
+    // Creates the window (its start-up runs) and shows it. A window still open ends first, as
+    // after a normal close.
     TForm1& Open();
+    // The window ends as if the program had crashed: without its close sequence.
+    void Crash();
     TForm1& Form() { return *form_; }
 
     QString PathOf(const QString& name) const { return dir_.filePath(name); }
