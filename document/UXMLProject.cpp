@@ -453,7 +453,7 @@ TXMLProject::TXMLProject(const QString& fileName)
                             .arg(at.line)
                             .arg(at.column));
     }
-    VerifyParsedDocument(*document_, text_, fileName_);
+    VerifyParsedDocument(*document_, text_, bytes, fileName_);
     ForEachElement(document_->document_element(), JoinAdjacentTexts);
     modified_ = false;
 }

@@ -1,6 +1,7 @@
 #include "document/UXMLVerificacion.h"
 
 #include "document/UErrores.h"
+#include "document/UXMLTexto.h"
 
 #include <pugixml.hpp>
 
@@ -36,11 +37,14 @@ Posicion PositionOf(const std::string& text, const char* at) {
 
 class TVerificador {
   public:
-    TVerificador(const std::string& text, const QString& fileName)
-        : text_(text), fileName_(fileName) {}
+    TVerificador(std::string& text, const QByteArray& bytes, const QString& fileName)
+        : text_(text), bytes_(bytes), fileName_(fileName) {}
 
+    // The position is counted in the text as read, since resolved references changed it.
     [[noreturn]] void Fail(const QString& what, const char* at) const {
-        const Posicion p = PositionOf(text_, at);
+        const std::ptrdiff_t offset = at - text_.data();
+        const std::string original = XmlBytesToUtf8(bytes_.constData(), size_t(bytes_.size()));
+        const Posicion p = PositionOf(original, original.data() + offset);
         throw EXMLError(QStringLiteral("El archivo \"%1\" no es un XML válido: %2 (línea %3, "
                                        "columna %4).")
                             .arg(fileName_, what)
@@ -107,12 +111,11 @@ class TVerificador {
             Attributes(node);
             break;
         case pugi::node_pcdata:
-            if (std::strstr(node.value(), "]]>"))
-                Fail(QStringLiteral("el texto contiene \"]]>\""), node.value());
-            Value(node);
+            if (char* end = Value(node.value(), Tipo::Texto))
+                *end = '\0';
             break;
         case pugi::node_cdata:
-            Characters(node.value());
+            Value(node.value(), Tipo::CData);
             break;
         default:
             break;
@@ -131,11 +134,8 @@ class TVerificador {
         size_t count = 0;
         for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
             Name(a.name());
-            if (std::strchr(a.value(), '<'))
-                Fail(QStringLiteral("el valor del atributo \"%1\" contiene \"<\"")
-                         .arg(QString::fromUtf8(a.name())),
-                     a.value());
-            AttributeValue(a);
+            if (char* end = Value(a.value(), Tipo::Atributo, a.name()))
+                *end = '\0';
             ++count;
         }
         if (count < 2)
@@ -158,74 +158,90 @@ class TVerificador {
                 repeated(a);
     }
 
-    // Characters XML 1.0 does not allow, written raw into the file.
-    void Characters(const char* value) {
-        for (const unsigned char* p = reinterpret_cast<const unsigned char*>(value); *p; ++p) {
-            const bool control = *p < 0x20 && *p != '\t' && *p != '\n' && *p != '\r';
-            const bool nonCharacter = *p == 0xEF && p[1] == 0xBF && (p[2] == 0xBE || p[2] == 0xBF);
-            if (control || nonCharacter) {
-                const unsigned code = control ? *p : (p[2] == 0xBE ? 0xFFFE : 0xFFFF);
-                Fail(QStringLiteral("el carácter U+%1 no está permitido")
-                         .arg(QString::number(code, 16).toUpper().rightJustified(4,
-                                                                                 QLatin1Char('0'))),
-                     reinterpret_cast<const char*>(p));
-            }
+    enum class Tipo { Texto, Atributo, CData };
+
+    // Bytes that need a look: those XML forbids raw, the start of a reference, "<" in an
+    // attribute, "]" of a "]]>" in text, and the lead byte of U+FFFE and U+FFFF.
+    struct TBytesEspeciales {
+        TBytesEspeciales() {
+            for (int c = 0; c < 0x20; ++c)
+                special[c] = c != '\t' && c != '\n' && c != '\r';
+            special[int('&')] = special[int('<')] = special[int(']')] = special[0xEF] = true;
         }
-    }
+        bool special[256] = {};
+    };
 
-    void Value(pugi::xml_node node) {
-        Characters(node.value());
-        std::string decoded;
-        if (Decode(node.value(), decoded))
-            node.set_value(decoded.c_str(), decoded.size());
-    }
-
-    void AttributeValue(pugi::xml_attribute attribute) {
-        Characters(attribute.value());
-        std::string decoded;
-        if (Decode(attribute.value(), decoded))
-            attribute.set_value(decoded.c_str(), decoded.size());
-    }
-
-    // Resolves the references of a value; false when it has none. A reference to a character
-    // XML cannot hold, or to an entity other than the five predefined ones, fails.
-    bool Decode(const char* value, std::string& out) {
-        const char* amp = std::strchr(value, '&');
-        if (!amp)
-            return false;
-        out.assign(value, size_t(amp - value));
-        const char* p = amp;
-        while (*p) {
-            if (*p != '&') {
-                out += *p++;
+    // Checks one value in a single pass and resolves its references in place, in the parsed
+    // text the value points into: a reference is never shorter than what it stands for. The
+    // end of the shortened value, or null when nothing changed.
+    char* Value(const char* value, Tipo tipo, const char* attribute = nullptr) {
+        static const TBytesEspeciales table;
+        char* p = const_cast<char*>(value);
+        char* w = p;
+        for (;;) {
+            char* run = p;
+            while (!table.special[static_cast<unsigned char>(*p)])
+                ++p;
+            if (w != run)
+                std::memmove(w, run, size_t(p - run));
+            w += p - run;
+            const unsigned char c = static_cast<unsigned char>(*p);
+            if (c == 0)
+                break;
+            if (c < 0x20) {
+                Forbidden(c, p);
+            } else if (c == 0xEF && static_cast<unsigned char>(p[1]) == 0xBF &&
+                       (static_cast<unsigned char>(p[2]) == 0xBE ||
+                        static_cast<unsigned char>(p[2]) == 0xBF)) {
+                Forbidden(static_cast<unsigned char>(p[2]) == 0xBE ? 0xFFFE : 0xFFFF, p);
+            } else if (c == '<' && tipo == Tipo::Atributo) {
+                Fail(QStringLiteral("el valor del atributo \"%1\" contiene \"<\"")
+                         .arg(QString::fromUtf8(attribute)),
+                     p);
+            } else if (c == ']' && tipo == Tipo::Texto && p[1] == ']' && p[2] == '>') {
+                Fail(QStringLiteral("el texto contiene \"]]>\""), p);
+            } else if (c == '&' && tipo != Tipo::CData) {
+                p = Reference(p, w);
                 continue;
             }
-            const char* end = std::strchr(p, ';');
-            const std::string_view name(p + 1, end ? size_t(end - p - 1) : std::strlen(p + 1));
-            if (!end || name.empty())
-                Fail(QStringLiteral("hay un \"&\" que no empieza ninguna referencia"), p);
-            if (name[0] == '#')
-                AppendCharacter(out, name, p);
-            else if (name == "lt")
-                out += '<';
-            else if (name == "gt")
-                out += '>';
-            else if (name == "amp")
-                out += '&';
-            else if (name == "quot")
-                out += '"';
-            else if (name == "apos")
-                out += '\'';
-            else
-                Fail(QStringLiteral("la entidad \"&%1;\" no está definida")
-                         .arg(QString::fromUtf8(name.data(), qsizetype(name.size()))),
-                     p);
-            p = end + 1;
+            *w++ = *p++;
         }
-        return true;
+        return w != p ? w : nullptr;
     }
 
-    void AppendCharacter(std::string& out, std::string_view reference, const char* at) {
+    [[noreturn]] void Forbidden(unsigned code, const char* at) {
+        Fail(QStringLiteral("el carácter U+%1 no está permitido")
+                 .arg(QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0'))),
+             at);
+    }
+
+    // Resolves the reference at p into w; the position after it. Only character references
+    // and the five predefined entities exist here.
+    char* Reference(char* p, char*& w) {
+        char* end = std::strchr(p, ';');
+        const std::string_view name(p + 1, end ? size_t(end - p - 1) : std::strlen(p + 1));
+        if (!end || name.empty() || name.find_first_of("<&\"' \t\r\n") != std::string_view::npos)
+            Fail(QStringLiteral("hay un \"&\" que no empieza ninguna referencia"), p);
+        if (name[0] == '#')
+            w = AppendCharacter(w, name, p);
+        else if (name == "lt")
+            *w++ = '<';
+        else if (name == "gt")
+            *w++ = '>';
+        else if (name == "amp")
+            *w++ = '&';
+        else if (name == "quot")
+            *w++ = '"';
+        else if (name == "apos")
+            *w++ = '\'';
+        else
+            Fail(QStringLiteral("la entidad \"&%1;\" no está definida")
+                     .arg(QString::fromUtf8(name.data(), qsizetype(name.size()))),
+                 p);
+        return end + 1;
+    }
+
+    char* AppendCharacter(char* w, std::string_view reference, const char* at) {
         const bool hex = reference.size() > 1 && reference[1] == 'x';
         const std::string_view digits = reference.substr(hex ? 2 : 1);
         char32_t cp = 0;
@@ -251,23 +267,25 @@ class TVerificador {
                      .arg(QString::fromUtf8(reference.data(), qsizetype(reference.size()))),
                  at);
         if (cp < 0x80) {
-            out += char(cp);
+            *w++ = char(cp);
         } else if (cp < 0x800) {
-            out += char(0xC0 | (cp >> 6));
-            out += char(0x80 | (cp & 0x3F));
+            *w++ = char(0xC0 | (cp >> 6));
+            *w++ = char(0x80 | (cp & 0x3F));
         } else if (cp < 0x10000) {
-            out += char(0xE0 | (cp >> 12));
-            out += char(0x80 | ((cp >> 6) & 0x3F));
-            out += char(0x80 | (cp & 0x3F));
+            *w++ = char(0xE0 | (cp >> 12));
+            *w++ = char(0x80 | ((cp >> 6) & 0x3F));
+            *w++ = char(0x80 | (cp & 0x3F));
         } else {
-            out += char(0xF0 | (cp >> 18));
-            out += char(0x80 | ((cp >> 12) & 0x3F));
-            out += char(0x80 | ((cp >> 6) & 0x3F));
-            out += char(0x80 | (cp & 0x3F));
+            *w++ = char(0xF0 | (cp >> 18));
+            *w++ = char(0x80 | ((cp >> 12) & 0x3F));
+            *w++ = char(0x80 | ((cp >> 6) & 0x3F));
+            *w++ = char(0x80 | (cp & 0x3F));
         }
+        return w;
     }
 
-    const std::string& text_;
+    std::string& text_;
+    const QByteArray& bytes_;
     const QString& fileName_;
 };
 
@@ -303,9 +321,9 @@ bool IsWritableXmlName(const char* utf8) {
     return !first;
 }
 
-void VerifyParsedDocument(pugi::xml_document& document, const std::string& text,
+void VerifyParsedDocument(pugi::xml_document& document, std::string& text, const QByteArray& bytes,
                           const QString& fileName) {
-    TVerificador verificador(text, fileName);
+    TVerificador verificador(text, bytes, fileName);
     verificador.TopLevel(document);
     verificador.Tree(document.document_element());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <string>
@@ -12,9 +13,10 @@ class xml_document;
 // that the program never reads a file other XML tools reject, nor writes one back. Also
 // resolves the references in text and attribute values, which the parser leaves as they are.
 //
-// text is the buffer the document was parsed from in place (its values point into it), so
-// that positions can be reported by line and column. Raises EXMLError naming fileName.
-void VerifyParsedDocument(pugi::xml_document& document, const std::string& text,
+// text is the buffer the document was parsed from in place (its values point into it, and
+// references are resolved there), bytes the file it was read from, in which positions are
+// reported by line and column. Raises EXMLError naming fileName.
+void VerifyParsedDocument(pugi::xml_document& document, std::string& text, const QByteArray& bytes,
                           const QString& fileName);
 
 // The deepest nesting of elements a file may have. The program's files nest a few levels;
