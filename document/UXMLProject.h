@@ -117,7 +117,7 @@ class TXMLProject {
 
     QString fileName_;
     std::unique_ptr<pugi::xml_document> document_;
-    std::string text_; // the parsed file's text; the document points into it
+    std::string text_;                // the parsed file's text; the document points into it
     mutable size_t expectedSize_ = 0; // size of the file as last read or written
     bool modified_ = false;
     bool backup_ = true;

@@ -310,8 +310,8 @@ TEST(CoverYearsTest, DurationOrOneYear) {
     // A number outside the years a project has counts as no number: a duration of two
     // thousand million years once kept the generator busy for good.
     const std::pair<const char*, int> cases[] = {
-        {"1", 1},   {"3", 3}, {"", 1},  {"dos", 1},         {"2.5", 1},
-        {"0", 1},   {"4", 1}, {"-1", 1}, {"2000000000", 1}, {"99999999999", 1}};
+        {"1", 1}, {"3", 3}, {"", 1},   {"dos", 1},        {"2.5", 1},
+        {"0", 1}, {"4", 1}, {"-1", 1}, {"2000000000", 1}, {"99999999999", 1}};
     for (const auto& [text, years] : cases)
         EXPECT_EQ(CoverYears(text), years) << text;
 }

@@ -2,7 +2,8 @@
 // compiler is GCC). It takes libFuzzer's arguments that matter here:
 //   velorn_xml_fuzz [-runs=N] [-seed=N] [-max_len=N] corpus-folder-or-file...
 // runs=0 runs until stopped. Inputs come from the corpus and are mutated byte- and token-wise;
-// inputs the target accepted (returned 0 for, as libFuzzer reads it) join the pool. A crash leaves the input in "fuzz-fallo.xml".
+// inputs the target accepted (returned 0 for, as libFuzzer reads it) join the pool. A crash leaves
+// the input in "fuzz-fallo.xml".
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>

@@ -61,15 +61,15 @@ inline ZipToolReport ReadWithZipTools(const QString& archive, const QString& ext
         RunZipTool("zipinfo", {"-1", archive}, nullptr).split('\n', Qt::SkipEmptyParts);
 
     int pythonResult = -1;
-    report.pythonOutput = RunZipTool(
-        "python3",
-        {"-c", "import sys, zipfile\n"
-               "z = zipfile.ZipFile(sys.argv[1])\n"
-               "bad = z.testzip()\n"
-               "print('\\n'.join(z.namelist()))\n"
-               "sys.exit(1 if bad else 0)\n",
-         archive},
-        &pythonResult);
+    report.pythonOutput = RunZipTool("python3",
+                                     {"-c",
+                                      "import sys, zipfile\n"
+                                      "z = zipfile.ZipFile(sys.argv[1])\n"
+                                      "bad = z.testzip()\n"
+                                      "print('\\n'.join(z.namelist()))\n"
+                                      "sys.exit(1 if bad else 0)\n",
+                                      archive},
+                                     &pythonResult);
     if (pythonResult == 0)
         report.pythonNames = report.pythonOutput.split('\n', Qt::SkipEmptyParts);
 
