@@ -2,13 +2,13 @@
 
 #include "cover/UCaratulaPresupuesto.h"
 #include "cover/UHtmlCaratula.h"
+#include "document/UArchivoAtomico.h"
 #include "document/UEnteros.h"
 #include "document/UErrores.h"
 #include "document/UXMLProject.h"
 #include "pages/UGrupo.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -18,18 +18,6 @@ const QString kProperties = QStringLiteral("project/document/properties/");
 
 const char* const kCellStart = "<td><font size=\"2\">";
 const char* const kCellEnd = "</font></td>";
-
-// The highest year any budget row is stored under, so that a duration far beyond the stored
-// years does not walk through years that cannot have rows.
-int HighestStoredYear(const TPresupuestoItems& items) {
-    int highest = 0;
-    for (const TPresupuestoItem& item : items) {
-        int year = 0;
-        if (TextToInt(item.year, year) && QString::number(year) == item.year)
-            highest = std::max(highest, year);
-    }
-    return highest;
-}
 
 } // namespace
 
@@ -121,9 +109,8 @@ void TCaratula::PresupuestoBlock() {
     PlainRow({QStringLiteral("<b>Año</b>"), QStringLiteral("<b>Rubro</b>"),
               QStringLiteral("<b>Subsidio</b>"), QStringLiteral("<b>Contraparte</b>"),
               QStringLiteral("<b>Total</b>")});
-    const int years = std::min(
-        CoverYears(document_.GetText(kProperties + QStringLiteral("duracion/"), QString())),
-        HighestStoredYear(presupuesto_));
+    const int years =
+        CoverYears(document_.GetText(kProperties + QStringLiteral("duracion/"), QString()));
     for (int year = 1; year <= years; ++year) {
         for (const TPresupuestoItem& item : CoverRowsOfYear(presupuesto_, year)) {
             PlainRow({HtmlEscape(item.year), HtmlEscape(item.rubro), HtmlEscape(item.subsidio),
@@ -266,8 +253,7 @@ QByteArray TCaratula::CoverPages() {
 
 void TCaratula::WriteCoverPages(const QString& path) {
     const QByteArray bytes = CoverPages();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!TArchivoAtomico::WriteFile(path, bytes, nullptr))
         throw EVelornError(QStringLiteral("No se pudo escribir el archivo \"%1\".")
                                .arg(QDir::toNativeSeparators(path)));
 }

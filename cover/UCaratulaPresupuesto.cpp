@@ -26,5 +26,5 @@ TPresupuestoItems CoverRowsOfYear(const TPresupuestoItems& items, int year) {
 }
 
 int CoverYears(const QString& duracion) {
-    return TextToIntDef(duracion, 1);
+    return DurationYears(duracion);
 }

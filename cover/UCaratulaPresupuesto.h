@@ -11,5 +11,5 @@
 TPresupuestoItems CoverRowsOfYear(const TPresupuestoItems& items, int year);
 
 // The number of budget years printed: the duration read as a whole number, 1 when the text
-// is not one.
+// is not one or lies outside the years a project can have.
 int CoverYears(const QString& duracion);

@@ -20,3 +20,8 @@ int TextToIntDef(const QString& text, int fallback) {
     int value = 0;
     return TextToInt(text, value) ? value : fallback;
 }
+
+int DurationYears(const QString& text) {
+    const int years = TextToIntDef(text, 1);
+    return years >= 1 && years <= kMaxDurationYears ? years : 1;
+}

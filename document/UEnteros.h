@@ -10,3 +10,11 @@ bool TextToInt(const QString& text, int& value);
 
 // The number in the text, or fallback when the text is no whole number.
 int TextToIntDef(const QString& text, int fallback);
+
+// The longest duration a project can have, in years: the budget has three.
+constexpr int kMaxDurationYears = 3;
+
+// A stored duration used as a count of years: the number when it lies between 1 and
+// kMaxDurationYears, else 1, as for a text that is no whole number. A number read from a file
+// thus never drives a loop far beyond the years a project has.
+int DurationYears(const QString& text);

@@ -1,19 +1,19 @@
 #include "document/UXMLProject.h"
 
+#include "document/UArchivoAtomico.h"
 #include "document/UEnteros.h"
+#include "document/USistemaArchivos.h"
 #include "document/UXMLTexto.h"
+#include "document/UXMLVerificacion.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStringDecoder>
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <vector>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -25,7 +25,21 @@ std::string Utf8(const QString& text) {
     return text.toStdString();
 }
 
+// A value as stored: XML cannot carry a NUL, and a NUL would end the stored text early.
+std::string ValueUtf8(const QString& text) {
+    std::string value = text.toStdString();
+    value.erase(std::remove(value.begin(), value.end(), '\0'), value.end());
+    return value;
+}
+
 QString FromUtf8(const char* text) {
+    // QString::fromUtf8 drops a leading U+FEFF as a byte order mark; in a value it is text.
+    if (static_cast<unsigned char>(text[0]) == 0xEF &&
+        static_cast<unsigned char>(text[1]) == 0xBB &&
+        static_cast<unsigned char>(text[2]) == 0xBF) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return decoder(QByteArrayView(text));
+    }
     return QString::fromUtf8(text);
 }
 
@@ -140,12 +154,20 @@ class TEscritorXML {
 
     void Indent(int depth) { out_.append(size_t(depth) * 2, ' '); }
 
+    // A name that would not read back as itself is never written.
+    void Name(const char* name) {
+        if (!IsWritableXmlName(name) || !AppendLatin1Name(out_, name))
+            throw EXMLError(QStringLiteral("El nombre \"%1\" no se puede escribir en un archivo "
+                                           "XML.")
+                                .arg(QString::fromUtf8(name)));
+    }
+
     void OpenTag(pugi::xml_node element) {
         out_ += '<';
-        AppendLatin1Name(out_, element.name());
+        Name(element.name());
         for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
             out_ += ' ';
-            AppendLatin1Name(out_, a.name());
+            Name(a.name());
             out_ += "=\"";
             AppendEscapedAttribute(out_, a.value());
             out_ += '"';
@@ -154,7 +176,7 @@ class TEscritorXML {
 
     void CloseTag(pugi::xml_node element) {
         out_ += "</";
-        AppendLatin1Name(out_, element.name());
+        Name(element.name());
         out_ += '>';
     }
 
@@ -271,15 +293,13 @@ class TEscritorXML {
 };
 
 // The previous file stays under the backup name. A second name for the same file is enough,
-// because the new content goes into a new file that is renamed over the old name; where the
-// file system has no such names, the file is copied.
+// because the new content goes into a new file that is renamed over the old name. A symbolic
+// link is not: the new file replaces the link's target, which a second link would still show,
+// so the target's content is copied; so it is where the file system has no second names.
 void KeepBackup(const QString& fileName, const QString& backupName) {
     QFile::remove(backupName);
-#ifdef Q_OS_UNIX
-    if (::link(QFile::encodeName(fileName).constData(),
-               QFile::encodeName(backupName).constData()) == 0)
+    if (!QFileInfo(fileName).isSymLink() && HardLink(fileName, backupName))
         return;
-#endif
     QFile::copy(fileName, backupName);
 }
 
@@ -344,7 +364,8 @@ void TXMLNode::SetAttribute(const QString& name, const QString& value) {
     pugi::xml_attribute a = node.attribute(key.c_str());
     if (!a)
         a = node.append_attribute(key.c_str());
-    a.set_value(Utf8(value).c_str());
+    const std::string text = ValueUtf8(value);
+    a.set_value(text.c_str(), text.size());
     if (owner_)
         owner_->MarkModified();
 }
@@ -408,11 +429,21 @@ TXMLProject::TXMLProject(const QString& fileName)
         throw EXMLError(QStringLiteral("No se pudo leer el archivo \"%1\": %2")
                             .arg(fileName_, file.errorString()));
     const QByteArray bytes = file.readAll();
+    const std::string unreadable = UnreadableEncoding(bytes.constData(), size_t(bytes.size()));
+    if (!unreadable.empty())
+        throw EXMLError(QStringLiteral("El archivo \"%1\" está escrito en la codificación \"%2\", "
+                                       "que el programa no puede leer sin alterar el texto.")
+                            .arg(fileName_, QString::fromUtf8(unreadable.c_str())));
     // Parsed in place: the text stays with the object instead of being copied once more.
     text_ = XmlBytesToUtf8(bytes.constData(), size_t(bytes.size()));
     expectedSize_ = size_t(bytes.size());
-    const pugi::xml_parse_result result = document_->load_buffer_inplace(
-        text_.data(), text_.size(), pugi::parse_default, pugi::encoding_utf8);
+    // The parser is lenient: as a fragment it keeps what stands beside the root element, and
+    // without its escapes it leaves references alone, so that the checks below see both.
+    constexpr unsigned kOptions =
+        (pugi::parse_default | pugi::parse_fragment | pugi::parse_declaration) &
+        ~pugi::parse_escapes;
+    const pugi::xml_parse_result result =
+        document_->load_buffer_inplace(text_.data(), text_.size(), kOptions, pugi::encoding_utf8);
     if (!result) {
         const std::string text = XmlBytesToUtf8(bytes.constData(), size_t(bytes.size()));
         const LineColumn at = PositionOf(text, result.offset);
@@ -422,6 +453,7 @@ TXMLProject::TXMLProject(const QString& fileName)
                             .arg(at.line)
                             .arg(at.column));
     }
+    VerifyParsedDocument(*document_, text_, bytes, fileName_);
     ForEachElement(document_->document_element(), JoinAdjacentTexts);
     modified_ = false;
 }
@@ -470,14 +502,16 @@ QString TXMLProject::GetText(const QString& path, const QString& defaultValue) {
 void TXMLProject::SetText(const QString& path, const QString& value) {
     pugi::xml_node element = Wrap(FindPath(path));
     element.remove_children();
-    element.append_child(pugi::node_pcdata).set_value(Utf8(value).c_str());
+    const std::string text = ValueUtf8(value);
+    element.append_child(pugi::node_pcdata).set_value(text.c_str(), text.size());
     modified_ = true;
 }
 
 void TXMLProject::SetCData(const QString& path, const QString& value) {
     pugi::xml_node element = Wrap(FindPath(path));
     element.remove_children();
-    element.append_child(pugi::node_cdata).set_value(Utf8(value).c_str());
+    const std::string text = ValueUtf8(value);
+    element.append_child(pugi::node_cdata).set_value(text.c_str(), text.size());
     modified_ = true;
 }
 
@@ -534,7 +568,8 @@ void TXMLProject::AppendText(const TXMLNode& element, const QString& text) {
     RequireOpen();
     if (element.IsNull())
         return;
-    Wrap(element.node_).append_child(pugi::node_pcdata).set_value(Utf8(text).c_str());
+    const std::string value = ValueUtf8(text);
+    Wrap(element.node_).append_child(pugi::node_pcdata).set_value(value.c_str(), value.size());
 }
 
 std::string TXMLProject::Serialize() const {
@@ -555,13 +590,11 @@ void TXMLProject::Save(bool force) {
     if (backup_ && QFileInfo::exists(fileName_))
         KeepBackup(fileName_, fileName_ + QStringLiteral(".bak"));
     // Written beside the old file and renamed over it: a failure never leaves a cut file.
-    QSaveFile file(fileName_);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
-                         file.commit();
-    if (!written)
-        throw EXMLError(QStringLiteral("No se pudo escribir el archivo \"%1\": %2")
-                            .arg(fileName_, file.errorString()));
+    QString error;
+    if (!TArchivoAtomico::WriteFile(
+            fileName_, QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())), &error))
+        throw EXMLError(
+            QStringLiteral("No se pudo escribir el archivo \"%1\": %2").arg(fileName_, error));
     modified_ = false;
 }
 

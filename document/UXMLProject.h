@@ -68,7 +68,8 @@ class TXMLNode {
 // so an operation that fails part-way never writes a half-changed file.
 class TXMLProject {
   public:
-    // Parses the file when it exists (EXMLError when it does not parse); otherwise starts an
+    // Parses the file when it exists (EXMLError when it is not well-formed XML, is written in an
+    // encoding the program cannot read exactly, or nests deeper than it can); otherwise starts an
     // empty document with the root element "import", marked modified.
     explicit TXMLProject(const QString& fileName);
     ~TXMLProject();

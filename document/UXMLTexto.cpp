@@ -227,53 +227,134 @@ void AppendEscaped(std::string& out, char32_t cp, bool inAttribute) {
         AppendReference(out, cp);
 }
 
-bool OnlyXmlBlanks(const char* utf8) {
-    if (!*utf8)
-        return false;
-    for (const char* p = utf8; *p; ++p)
-        if (*p != ' ' && *p != '\t' && *p != '\n' && *p != '\v' && *p != '\f')
-            return false;
-    return true;
+// Where a text that XML keeps holds only blanks, the first of them: such a text would be taken
+// for indentation and dropped when read again. Characters XML cannot hold do not count, as
+// they are dropped when written. Null when the text holds anything else.
+const unsigned char* FirstOfOnlyBlanks(const char* utf8) {
+    const unsigned char* first = nullptr;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p;) {
+        const unsigned char* at = p;
+        const char32_t cp = NextCodePoint(p);
+        char32_t replacement;
+        if (ForbiddenInXml(cp, replacement) && replacement == 0)
+            continue;
+        if (cp != ' ' && cp != '\t' && cp != '\n' && cp != '\v' && cp != '\f')
+            return nullptr;
+        if (!first)
+            first = at;
+    }
+    return first;
 }
 
 } // namespace
 
+namespace {
+
+bool IsLatin1Name(const std::string& name) {
+    static const char* const kNames[] = {"iso-8859-1", "iso8859-1",   "iso_8859-1",     "latin1",
+                                         "latin-1",    "l1",          "iso-ir-100",     "cp819",
+                                         "ibm819",     "csisolatin1", "iso_8859-1:1987"};
+    return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
+}
+
+bool IsCp1252Name(const std::string& name) {
+    return name == "windows-1252" || name == "cp1252";
+}
+
+bool IsUtf8Name(const std::string& name) {
+    return name == "utf-8" || name == "utf8";
+}
+
+bool IsAsciiName(const std::string& name) {
+    return name == "us-ascii" || name == "ascii";
+}
+
+bool AllAscii(const unsigned char* p, size_t size) {
+    return std::all_of(p, p + size, [](unsigned char c) { return c < 0x80; });
+}
+
+// UTF-16 without a byte order mark still shows itself by its first character, "<".
+bool Utf16WithoutMark(const unsigned char* p, size_t size, bool& littleEndian) {
+    if (size < 4)
+        return false;
+    if (p[0] == '<' && p[1] == 0 && p[2] == '?' && p[3] == 0)
+        return littleEndian = true;
+    if (p[0] == 0 && p[1] == '<' && p[2] == 0 && p[3] == '?') {
+        littleEndian = false;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string UnreadableEncoding(const char* bytes, size_t size) {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
+    if (size >= 4 && ((p[0] == 0 && p[1] == 0 && p[2] == 0xFE && p[3] == 0xFF) ||
+                      (p[0] == 0xFF && p[1] == 0xFE && p[2] == 0 && p[3] == 0)))
+        return "UTF-32";
+    bool littleEndian = false;
+    if (size >= 2 && ((p[0] == 0xFF && p[1] == 0xFE) || (p[0] == 0xFE && p[1] == 0xFF)))
+        return std::string();
+    if (Utf16WithoutMark(p, size, littleEndian))
+        return std::string();
+    const size_t skip = (size >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF) ? 3 : 0;
+    const std::string declared = DeclaredEncoding(bytes + skip, size - skip);
+    if (declared.empty() || IsUtf8Name(declared) || IsLatin1Name(declared) ||
+        IsCp1252Name(declared))
+        return std::string();
+    if (IsAsciiName(declared) && AllAscii(p, size))
+        return std::string();
+    // Any other name, UTF-16 declared in a file written one byte a character included.
+    const std::string head(bytes + skip, std::min<size_t>(size - skip, 512));
+    const size_t at = head.find("encoding");
+    const size_t quote = head.find_first_of("\"'", at);
+    return head.substr(quote + 1, head.find(head[quote], quote + 1) - quote - 1);
+}
+
 std::string XmlBytesToUtf8(const char* bytes, size_t size) {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
+    bool littleEndian = false;
     if (size >= 2 && ((p[0] == 0xFF && p[1] == 0xFE) || (p[0] == 0xFE && p[1] == 0xFF))) {
         QStringDecoder decoder(p[0] == 0xFF ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
         const QString text = decoder(QByteArrayView(bytes + 2, qsizetype(size - 2)));
         return text.toStdString();
     }
+    if (Utf16WithoutMark(p, size, littleEndian)) {
+        QStringDecoder decoder(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        return QString(decoder(QByteArrayView(bytes, qsizetype(size)))).toStdString();
+    }
     if (size >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
         return XmlBytesToUtf8(bytes + 3, size - 3);
 
     const std::string declared = DeclaredEncoding(bytes, size);
-    if (declared == "iso-8859-1" || declared == "latin1" || declared == "iso_8859-1" ||
-        declared == "iso8859-1" || declared == "l1" || declared == "latin-1")
+    if (IsLatin1Name(declared))
         return SingleByteToUtf8(p, size, Encoding::Latin1);
-    if (declared == "windows-1252" || declared == "cp1252")
+    if (IsCp1252Name(declared))
         return SingleByteToUtf8(p, size, Encoding::Cp1252);
     if (IsValidUtf8(p, size))
         return std::string(bytes, size);
     return SingleByteToUtf8(p, size, Encoding::Cp1252);
 }
 
-void AppendLatin1Name(std::string& out, const char* utf8) {
+bool AppendLatin1Name(std::string& out, const char* utf8) {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8);
     while (*p) {
         const char32_t cp = NextCodePoint(p);
-        out += cp <= 0xFF ? char(cp) : '_';
+        if (cp > 0xFF)
+            return false;
+        out += char(cp);
     }
+    return true;
 }
 
 void AppendEscapedText(std::string& out, const char* utf8) {
     // A text of blanks alone would be taken for indentation and dropped when read again.
     static const TBytesSimples simple("&<>");
-    if (OnlyXmlBlanks(utf8)) {
-        const bool lineBreak = *utf8 == '\v' || *utf8 == '\f';
-        AppendReference(out, lineBreak ? char32_t('\n') : char32_t(*utf8));
-        ++utf8;
+    if (const unsigned char* first = FirstOfOnlyBlanks(utf8)) {
+        const bool lineBreak = *first == '\v' || *first == '\f';
+        AppendReference(out, lineBreak ? char32_t('\n') : char32_t(*first));
+        utf8 = reinterpret_cast<const char*>(first + 1);
     }
     EscapeEach(
         out, utf8, simple, [&](char32_t cp) { AppendEscaped(out, cp, false); }, [] {});

@@ -1,16 +1,16 @@
 #include "package/KZip.h"
 
+#include "document/UArchivoAtomico.h"
 #include "document/UCarpetaTrabajo.h"
 #include "package/EZipError.h"
-#include "package/UZipDestino.h"
+#include "package/UNombrePortable.h"
 #include "package/UZipEntrada.h"
+#include "package/UZipEscritor.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <minizip/zip.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -22,8 +22,6 @@ namespace {
 constexpr qint64 kBlockSize = 16384;
 constexpr unsigned kOutputSize = 65536;
 constexpr int kMemLevel = 8;
-constexpr uLong kVersionMadeBy = 0; // MS-DOS
-constexpr uLong kUtf8NameFlag = 1u << 11;
 constexpr qint64 kProgressStep = qint64(1) << 20;
 
 QString Quoted(const QString& path) {
@@ -33,13 +31,6 @@ QString Quoted(const QString& path) {
 [[noreturn]] void Fail(const QString& message) {
     throw EZipError(message);
 }
-
-// An archive still open when writing stops early is closed to free minizip's state; the
-// file it went into is never committed.
-struct AbandonArchive {
-    void operator()(void* zip) const { zipClose(static_cast<zipFile>(zip), nullptr); }
-};
-using ArchiveHandle = std::unique_ptr<void, AbandonArchive>;
 
 struct EndDeflate {
     void operator()(z_stream* stream) const {
@@ -66,7 +57,8 @@ struct Progress {
     qint64 reported = -1;
 
     void Report(bool always) {
-        if (!callback || done == reported || (!always && done - reported < kProgressStep))
+        // An entry written again with zip64 reads its source twice; the count never goes back.
+        if (!callback || done <= reported || (!always && done - reported < kProgressStep))
             return;
         reported = done;
         callback(done, std::max(total, done));
@@ -80,9 +72,10 @@ qint64 TotalSize(const QStringList& sources, int count) {
     return total;
 }
 
-// Deflates what is in stream's input (or finishes the stream) into the open entry.
-void Deflate(zipFile zip, z_stream& stream, std::vector<Bytef>& output, int flush,
-             const QString& source) {
+// Deflates what is in stream's input (or finishes the stream) into the open entry. False when
+// the entry outgrew the limit of an entry without zip64, which then starts again with zip64.
+bool Deflate(TZipEscritor& zip, z_stream& stream, std::vector<Bytef>& output, int flush,
+             const QString& source, bool zip64, qint64 limit) {
     int result = Z_OK;
     do {
         stream.next_out = output.data();
@@ -91,41 +84,22 @@ void Deflate(zipFile zip, z_stream& stream, std::vector<Bytef>& output, int flus
         if (result == Z_STREAM_ERROR)
             Fail(QStringLiteral("Error al comprimir el archivo %1.").arg(Quoted(source)));
         const unsigned produced = kOutputSize - stream.avail_out;
-        if (produced > 0 && zipWriteInFileInZip(zip, output.data(), produced) != ZIP_OK)
+        if (produced > 0 && !zip.WriteData(output.data(), produced))
             Fail(QStringLiteral("Error al escribir el archivo comprimido."));
+        if (!zip64 && zip.Compressed() >= std::uint64_t(limit))
+            return false;
     } while (stream.avail_out == 0 || (flush == Z_FINISH && result != Z_STREAM_END));
+    return true;
 }
 
-// One source as one entry. The data are deflated here and handed to minizip as raw data:
-// minizip's own deflate would mark an entry whose text zlib guesses as text in the internal
-// attributes, and those must stay 0.
-void WriteEntry(zipFile zip, const QString& source, qint64 zip64Limit, Progress& progress) {
-    const QFileInfo info(source);
-    QFile input(source);
-    if (!info.isFile() || !input.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        Fail(QStringLiteral("No se pudo leer el archivo %1.").arg(Quoted(source)));
-
-    const QByteArray name = ZipEntryNameBytes(ZipEntryName(source, WorkingFolder()));
-    zip_fileinfo entryInfo{};
-    entryInfo.dosDate = DosDateTime(info.lastModified());
-    entryInfo.internal_fa = 0;
-    entryInfo.external_fa = DosAttributes(source);
-
+// Deflates the whole source into the entry begun; false when it needs zip64 after all.
+bool DeflateEntry(TZipEscritor& zip, QFile& input, const QString& source, bool zip64, qint64 limit,
+                  Progress& progress) {
     DeflateHandle stream = NewDeflater();
-    const qint64 size = input.size();
-    const bool zip64 =
-        size >= zip64Limit || static_cast<qint64>(deflateBound(stream.get(), size)) >= zip64Limit;
-    const uLong flags = ZipNeedsUtf8Flag(name) ? kUtf8NameFlag : 0;
-    if (zipOpenNewFileInZip4_64(zip, name.constData(), &entryInfo, nullptr, 0, nullptr, 0, nullptr,
-                                Z_DEFLATED, Z_DEFAULT_COMPRESSION, /*raw=*/1, -MAX_WBITS, kMemLevel,
-                                Z_DEFAULT_STRATEGY, nullptr, 0, kVersionMadeBy, flags,
-                                zip64 ? 1 : 0) != ZIP_OK)
-        Fail(QStringLiteral("No se pudo agregar el archivo %1.").arg(Quoted(source)));
-
     std::vector<Bytef> block(kBlockSize);
     std::vector<Bytef> output(kOutputSize);
     uLong crc = crc32(0, nullptr, 0);
-    ZPOS64_T length = 0;
+    qint64 length = 0;
     for (;;) {
         const qint64 read = input.read(reinterpret_cast<char*>(block.data()), kBlockSize);
         if (read < 0)
@@ -133,18 +107,55 @@ void WriteEntry(zipFile zip, const QString& source, qint64 zip64Limit, Progress&
         if (read == 0)
             break;
         crc = crc32(crc, block.data(), static_cast<uInt>(read));
-        length += static_cast<ZPOS64_T>(read);
+        length += read;
+        progress.done += read;
         stream->next_in = block.data();
         stream->avail_in = static_cast<uInt>(read);
-        Deflate(zip, *stream, output, Z_NO_FLUSH, source);
-        progress.done += read;
+        if (!Deflate(zip, *stream, output, Z_NO_FLUSH, source, zip64, limit) ||
+            (!zip64 && length >= limit)) {
+            progress.done -= length;
+            return false;
+        }
         progress.Report(false);
     }
-    Deflate(zip, *stream, output, Z_FINISH, source);
-    if (zipCloseFileInZipRaw64(zip, length, crc) != ZIP_OK)
+    if (!Deflate(zip, *stream, output, Z_FINISH, source, zip64, limit)) {
+        progress.done -= length;
+        return false;
+    }
+    if (!zip.EndEntry(std::uint32_t(crc), std::uint64_t(length)))
         Fail(QStringLiteral("No se pudo completar el archivo %1 en el paquete.")
                  .arg(Quoted(source)));
     progress.Report(true);
+    return true;
+}
+
+// One source as one entry. An entry is written without zip64 unless its size needs it; one
+// whose deflated data outgrow the limit after all is written again with zip64, so that its
+// two headers always agree.
+void WriteEntry(TZipEscritor& zip, const QString& source, qint64 zip64Limit, Progress& progress) {
+    const QFileInfo info(source);
+    QFile input(source);
+    if (!info.isFile() || !input.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        Fail(QStringLiteral("No se pudo leer el archivo %1.").arg(Quoted(source)));
+
+    const QString name = ZipEntryName(source, WorkingFolder());
+    if (!IsPortableEntryName(name))
+        Fail(QStringLiteral("No se pudo agregar el archivo %1.").arg(Quoted(source)));
+    TZipEncabezado header;
+    header.name = ZipEntryNameBytes(name);
+    header.dosDateTime = DosDateTime(info.lastModified());
+    header.externalAttributes = DosAttributes(source);
+
+    bool zip64 = input.size() >= zip64Limit;
+    for (;;) {
+        if (!zip.BeginEntry(header, zip64))
+            Fail(QStringLiteral("No se pudo agregar el archivo %1.").arg(Quoted(source)));
+        if (DeflateEntry(zip, input, source, zip64, zip64Limit, progress))
+            return;
+        if (zip64 || !zip.DropEntry() || !input.seek(0))
+            Fail(QStringLiteral("No se pudo agregar el archivo %1.").arg(Quoted(source)));
+        zip64 = true;
+    }
 }
 
 } // namespace
@@ -156,22 +167,17 @@ void TKZip::ZipFiles(const QString& path, int count, const QStringList& sources,
         Fail(QStringLiteral("Faltan archivos para el paquete."));
 
     // The archive goes into a temporary file beside the target and takes its name only when
-    // complete, so a failed package never looks like a finished one.
-    QSaveFile output(path);
-    if (!output.open(QIODevice::WriteOnly))
+    // complete and on disk, so a failed package never looks like a finished one.
+    TArchivoAtomico output(path);
+    if (!output.Open())
         Fail(QStringLiteral("No se pudo crear el archivo %1.").arg(Quoted(path)));
-    zlib_filefunc64_def functions = SaveFileFunctions(output);
-    const QByteArray encodedPath = QFile::encodeName(path);
-    ArchiveHandle zip(
-        zipOpen2_64(encodedPath.constData(), APPEND_STATUS_CREATE, nullptr, &functions));
-    if (!zip)
-        Fail(QStringLiteral("No se pudo crear el archivo %1.").arg(Quoted(path)));
+    TZipEscritor zip(output);
 
     Progress report{progress, TotalSize(sources, count)};
     report.Report(true);
     for (int i = 0; i < count; ++i)
-        WriteEntry(static_cast<zipFile>(zip.get()), sources.at(i), zip64Limit_, report);
+        WriteEntry(zip, sources.at(i), zip64Limit_, report);
 
-    if (zipClose(static_cast<zipFile>(zip.release()), "") != ZIP_OK || !output.commit())
+    if (!zip.Finish() || !output.Commit())
         Fail(QStringLiteral("No se pudo escribir el archivo %1.").arg(Quoted(path)));
 }

@@ -12,8 +12,8 @@ using TZipProgress = std::function<void(qint64 done, qint64 total)>;
 // level and named after the sources' paths relative to the working folder.
 class TKZip {
   public:
-    // An entry whose deflated data could reach this size uses the zip64 extension; every
-    // other entry is a plain one (version needed 20, no extra field).
+    // An entry whose size or deflated size reaches this uses the zip64 extension in both of its
+    // headers; every other entry is a plain one (version needed 20, no zip64 field).
     static constexpr qint64 kZip64Limit = 0xFFFFFFFF;
 
     TKZip() = default;

@@ -22,14 +22,6 @@ QByteArray ZipEntryNameBytes(const QString& name) {
     return name.toUtf8();
 }
 
-bool ZipNeedsUtf8Flag(const QByteArray& nameBytes) {
-    for (const char c : nameBytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
-    }
-    return false;
-}
-
 std::uint32_t DosDateTime(const QDateTime& localTime) {
     const QDate date = localTime.date();
     const QTime time = localTime.time();

@@ -13,10 +13,8 @@
 // is stored under its own file name.
 QString ZipEntryName(const QString& sourcePath, const QString& folder);
 
-// Name bytes as written into the archive (UTF-8), and whether the entry must carry the
-// UTF-8 name flag because a byte lies outside ASCII.
+// Name bytes as written into the archive (UTF-8).
 QByteArray ZipEntryNameBytes(const QString& name);
-bool ZipNeedsUtf8Flag(const QByteArray& nameBytes);
 
 // Local date and time packed as DOS date (high word) and time (low word). DOS keeps even
 // seconds only, so an odd second is dropped; dates outside 1980..2107 are clamped.

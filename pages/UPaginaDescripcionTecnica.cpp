@@ -3,8 +3,10 @@
 #include "app/UAbrirConPrograma.h"
 #include "app/UBarraSeguirEditando.h"
 #include "app/UDialogos.h"
+#include "document/UArchivoAtomico.h"
 #include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
+#include "package/UNombrePortable.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,14 +15,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString kNinguno = QStringLiteral("Ninguno");
 const QString kFolder = QStringLiteral("desctec/");
-constexpr qint64 kBlockSize = 65536;
 
 QString AttachedFolder() {
     return WorkingFolder() + kFolder;
@@ -32,31 +32,10 @@ bool SameFile(const QString& a, const QString& b) {
     return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }
 
-// Copies source over target through a temporary file beside it: target is replaced only once
-// the copy is complete, and keeps its content when the copy fails. The copy keeps the
-// source's modification time.
+// Copies source over target: target is replaced only once the copy is complete, and keeps
+// its content when the copy fails.
 bool CopyReplacing(const QString& source, const QString& target) {
-    const QFileInfo info(source);
-    QFile input(source);
-    if (!info.isFile() || !input.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile output(target);
-    if (!output.open(QIODevice::WriteOnly))
-        return false;
-    QByteArray block(kBlockSize, Qt::Uninitialized);
-    for (;;) {
-        const qint64 read = input.read(block.data(), kBlockSize);
-        if (read < 0)
-            return false;
-        if (read == 0)
-            break;
-        if (output.write(block.constData(), read) != read)
-            return false;
-    }
-    if (!output.flush())
-        return false;
-    output.setFileTime(info.lastModified(), QFileDevice::FileModificationTime);
-    return output.commit();
+    return TArchivoAtomico::CopyFile(source, target, nullptr);
 }
 
 } // namespace
@@ -136,6 +115,11 @@ void TPaginaDescripcionTecnica::Button4Click() {
     // The new copy goes in before the old one goes away, so that a failed copy loses nothing.
     // The attached copy itself, chosen again, needs no copy.
     const QString name = QFileInfo(chosen).fileName();
+    const QString problem = AttachmentNameProblem(name);
+    if (!problem.isEmpty()) {
+        Dialogos().ShowError(problem);
+        return;
+    }
     const QString target = AttachedPath(name);
     if (!SameFile(chosen, target) &&
         (!QDir().mkpath(AttachedFolder()) || !CopyReplacing(chosen, target))) {

@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 
+#include <algorithm>
+
 void FillPickList(QComboBox* pickList, const QStringList& names) {
     pickList->setEditable(false);
     pickList->clear();
@@ -24,6 +26,8 @@ void FillNumberItems(QComboBox* pickList, const QString& count) {
     QStringList numbers;
     int last = 0;
     const bool isNumber = TextToInt(count, last);
+    // The count comes from a call descriptor; no project has more years than the budget.
+    last = std::min(last, kMaxDurationYears);
     for (int i = 1; isNumber && i <= last; ++i)
         numbers.append(QString::number(i));
     FillPickList(pickList, numbers);

@@ -126,9 +126,8 @@ std::optional<QString> TReglasPresupuesto::CheckRubroPercentage(const TPresupues
 }
 
 int TReglasPresupuesto::Duracion(TXMLProject& document) {
-    return IntegerOr(document.GetText(QStringLiteral("project/document/properties/duracion/"),
-                                      QStringLiteral("1")),
-                     1);
+    return DurationYears(document.GetText(QStringLiteral("project/document/properties/duracion/"),
+                                          QStringLiteral("1")));
 }
 
 QString TReglasPresupuesto::AreaCode(TXMLProject& document) {

@@ -7,6 +7,7 @@ packages=(
   libpugixml-dev libminizip-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth zip unzip locales
+  libxml2-utils python3
 )
 missing=()
 for p in "${packages[@]}"; do

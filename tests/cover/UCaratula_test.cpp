@@ -309,8 +309,11 @@ TEST(CoverRowsOfYearTest, ComputedRowsComeLastAndOnlyTheLastOfEachName) {
 }
 
 TEST(CoverYearsTest, DurationOrOneYear) {
-    const std::pair<const char*, int> cases[] = {{"1", 1},   {"3", 3},   {"", 1},
-                                                 {"dos", 1}, {"2.5", 1}, {"0", 0}};
+    // A number outside the years a project has counts as no number: a duration of two
+    // thousand million years once kept the generator busy for good.
+    const std::pair<const char*, int> cases[] = {
+        {"1", 1}, {"3", 3}, {"", 1},   {"dos", 1},        {"2.5", 1},
+        {"0", 1}, {"4", 1}, {"-1", 1}, {"2000000000", 1}, {"99999999999", 1}};
     for (const auto& [text, years] : cases)
         EXPECT_EQ(CoverYears(text), years) << text;
 }
@@ -433,4 +436,20 @@ TEST(TCaratulaTest, TheFileIsReplacedWholeOrAFailureIsReported) {
     caratula.WriteCoverPages(carpeta.PathOf("caratula.htm"));
     EXPECT_EQ(ReadAll(carpeta.PathOf("caratula.htm")), pages);
     document.Discard();
+}
+
+namespace {
+void FillHugeDuration(TXMLProject& d) {
+    d.SetCData(kProperties + QStringLiteral("duracion/"), QStringLiteral("2000000000"));
+    AddBudgetRow(d, "1", "Insumos", "1", "0", "1");
+    AddBudgetRow(d, "2000000000", "Viajes", "2", "0", "2");
+}
+} // namespace
+
+TEST(TCaratulaTest, ADurationBeyondThreeYearsPrintsYearOneAndEnds) {
+    TCarpetaPrueba carpeta;
+    ASSERT_TRUE(carpeta.IsValid());
+    const QByteArray written = Generate(carpeta, FillHugeDuration);
+    EXPECT_TRUE(written.contains("<td><font size=\"2\">Insumos</font>"));
+    EXPECT_FALSE(written.contains("Viajes"));
 }

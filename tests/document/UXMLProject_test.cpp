@@ -2,10 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -359,4 +363,128 @@ TEST_F(XMLProjectTest, FailedWriteRaisesAndKeepsTheOldFile) {
         },
         ::testing::ExitedWithCode(0), "");
     chmod(QFile::encodeName(dir_.path()).constData(), 0700);
+}
+
+namespace {
+
+// xmllint's verdict on a written file: empty when well-formed, else its complaint; null when
+// xmllint is not installed.
+std::optional<QString> XmllintComplaint(const QString& path) {
+    if (QStandardPaths::findExecutable(QStringLiteral("xmllint")).isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), path});
+    process.waitForFinished(60000);
+    const QString output = QString::fromUtf8(process.readAll());
+    return process.exitCode() == 0 && output.isEmpty() ? QString() : output;
+}
+
+} // namespace
+
+// Every value reads back as it was set, except for what XML cannot carry at all (NUL and the
+// other control characters, vertical tab and form feed becoming line breaks).
+TEST_F(XMLProjectTest, ValuesKeepEveryCharacterXmlCanCarry) {
+    const QChar bom(0xFEFF);
+    const QString nul(QChar(0));
+    const struct {
+        QString value;
+        QString expected;
+    } cases[] = {
+        {QStringLiteral("antes") + nul + QStringLiteral("despu\u00E9s"),
+         QStringLiteral("antesdespu\u00E9s")},
+        {nul + QStringLiteral("x") + nul, QStringLiteral("x")},
+        {QString(bom) + QStringLiteral("hola"), QString(bom) + QStringLiteral("hola")},
+        {QString(bom), QString(bom)},
+        {QString(bom) + bom + QStringLiteral(" "), QString(bom) + bom + QStringLiteral(" ")},
+        {QStringLiteral("   "), QStringLiteral("   ")},
+        {QStringLiteral("\t"), QStringLiteral("\t")},
+        {QStringLiteral(" \n \t"), QStringLiteral(" \n \t")},
+        {QStringLiteral("\r"), QStringLiteral("\r")},
+        {QStringLiteral("\x01\t"), QStringLiteral("\t")},
+        {QStringLiteral("\x01 \x02"), QStringLiteral(" ")},
+        {QStringLiteral("\x1F\v"), QStringLiteral("\n")},
+        {QStringLiteral("\f "), QStringLiteral("\n ")},
+        {QString(QChar(0xFFFE)) + QStringLiteral(" "), QStringLiteral(" ")},
+        {QStringLiteral(" ]]> "), QStringLiteral(" ]]> ")},
+    };
+    {
+        TXMLProject doc(Path());
+        int i = 0;
+        for (const auto& c : cases) {
+            const QString n = QString::number(i++);
+            doc.SetText("text/v" + n + "/", c.value);
+            doc.SetCData("cdata/v" + n + "/", c.value);
+            doc.SetAttribute("attr/v" + n + "/", "a", c.value);
+            doc.AppendText(doc.GetNode("appended/v" + n + "/"), c.value);
+        }
+        doc.Save(true);
+    }
+    const std::optional<QString> complaint = XmllintComplaint(Path());
+    if (complaint) {
+        EXPECT_EQ(*complaint, QString()) << "xmllint rejects the written file";
+    }
+    TXMLProject doc(Path());
+    int i = 0;
+    for (const auto& c : cases) {
+        const QString n = QString::number(i++);
+        SCOPED_TRACE(n.toStdString());
+        EXPECT_EQ(doc.GetText("text/v" + n + "/", "<none>"), c.expected);
+        EXPECT_EQ(doc.GetText("cdata/v" + n + "/", "<none>"), c.expected);
+        EXPECT_EQ(doc.GetAttribute("attr/v" + n + "/", "a", "<none>"), c.expected);
+        EXPECT_EQ(doc.GetText("appended/v" + n + "/", "<none>"), c.expected);
+    }
+    doc.Discard();
+}
+
+// Names reach the file only when they read back as themselves; ISO-8859-1 letters do.
+TEST_F(XMLProjectTest, NamesThatWouldNotReadBackAreNeverWritten) {
+    Write("<import><a>old</a></import>");
+    {
+        TXMLProject doc(Path());
+        doc.SetText(QStringLiteral("a\u00F1o/"), QStringLiteral("2024"));
+        doc.SetAttribute(QStringLiteral("a/"), QStringLiteral("\u00E1rea"), QStringLiteral("1"));
+        doc.Save(true);
+    }
+    const std::optional<QString> complaint = XmllintComplaint(Path());
+    if (complaint) {
+        EXPECT_EQ(*complaint, QString());
+    }
+    {
+        TXMLProject doc(Path());
+        EXPECT_EQ(doc.GetText(QStringLiteral("a\u00F1o/"), ""), QStringLiteral("2024"));
+        EXPECT_EQ(doc.GetAttribute(QStringLiteral("a/"), QStringLiteral("\u00E1rea"), ""), "1");
+        doc.Discard();
+    }
+    const QByteArray before = Read();
+    for (const QString& name : {QStringLiteral("\u03A9mega"), QStringLiteral("a\u00D7b"),
+                                QStringLiteral("1a"), QStringLiteral("a b")}) {
+        SCOPED_TRACE(name.toStdString());
+        TXMLProject element(Path());
+        element.SetText(name + QLatin1Char('/'), "x");
+        EXPECT_THROW(element.Save(true), EXMLError);
+        element.Discard();
+        TXMLProject attribute(Path());
+        attribute.SetAttribute("a/", name, "x");
+        EXPECT_THROW(attribute.Save(true), EXMLError);
+        attribute.Discard();
+        EXPECT_EQ(Read(), before);
+    }
+}
+
+// The new file replaces the link's target; the backup must hold the old content, not be one
+// more link to the replaced file.
+TEST_F(XMLProjectTest, TheBackupOfALinkedFileHoldsTheOldContent) {
+    Write("<import><a>old</a></import>", "real.xml");
+    ASSERT_TRUE(QFile::link(Path("real.xml"), Path()));
+    {
+        TXMLProject doc(Path());
+        doc.SetText("a/", "new");
+        doc.Save(true);
+    }
+    const QFileInfo backup(Path("proyecto.xml.bak"));
+    EXPECT_FALSE(backup.isSymLink());
+    EXPECT_EQ(Read("proyecto.xml.bak"), QByteArray("<import><a>old</a></import>"));
+    EXPECT_TRUE(Read().contains("new"));
+    EXPECT_EQ(Read(), Read("real.xml"));
 }

@@ -195,6 +195,22 @@ TEST_F(DescripcionTecnicaTest, ReplacingNeverLosesTheCurrentCopy) {
          "copia actual",
          "No se pudo adjuntar el archivo \"bloqueado.doc\"; la descripción técnica no se "
          "modificó."},
+        // Names that Windows, where the agency opens the package, reads differently.
+        {"a name with a backslash",
+         TBotonDialogo::Aceptar,
+         choose("..\\..\\evil.pdf", "malo"),
+         {"desc.pdf"},
+         "desc.pdf",
+         "copia actual",
+         "No se pudo adjuntar el archivo \"..\\..\\evil.pdf\"; el nombre no puede contener los "
+         "caracteres \\ / : * ? \" < > | ni caracteres de control."},
+        {"a reserved device name",
+         TBotonDialogo::Aceptar,
+         choose("aux.pdf", "malo"),
+         {"desc.pdf"},
+         "desc.pdf",
+         "copia actual",
+         "No se pudo adjuntar el archivo \"aux.pdf\"; \"aux\" es un nombre reservado de Windows."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -56,6 +56,8 @@ TEST(PaginaListasTest, FillNumberItemsCountsUpToTheNumber) {
         {"", {}},
         {"dos", {}},
         {"2.5", {}},
+        // A call descriptor cannot offer more years than a project's budget has.
+        {"2000000000", {"1", "2", "3"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count.toStdString());

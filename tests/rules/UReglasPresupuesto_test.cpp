@@ -342,7 +342,8 @@ TEST(ReglasPresupuesto, DuracionAndAreaFromTheDocument) {
     const struct {
         const char* text;
         int expected;
-    } cases[] = {{"3", 3}, {"2", 2}, {"", 1}, {"dos", 1}, {"2.5", 1}};
+    } cases[] = {{"3", 3},   {"2", 2},          {"", 1},  {"dos", 1},
+                 {"2.5", 1}, {"2000000000", 1}, {"4", 1}, {"0", 1}};
     for (const auto& c : cases) {
         document.SetCData(duracion, QString::fromUtf8(c.text));
         EXPECT_EQ(TReglasPresupuesto::Duracion(document), c.expected) << c.text;
