@@ -1,26 +1,19 @@
 #include "document/URecuperacion.h"
 
+#include "document/UArchivoAtomico.h"
 #include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QString TRecuperacion::Nombre() {
     return WorkingFolder() + QStringLiteral("proyecto.recuperacion.xml");
 }
 
 bool TRecuperacion::Escribir(const std::string& bytes) {
-    QSaveFile file(Nombre());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const qint64 size = qint64(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit() && QFileInfo(Nombre()).size() == size;
+    return TArchivoAtomico::WriteFile(
+        Nombre(), QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())), nullptr);
 }
 
 void TRecuperacion::Eliminar() {
