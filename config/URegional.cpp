@@ -14,6 +14,10 @@ QChar TConfiguracionRegional::DecimalSeparator() const {
     return separator.isEmpty() ? QLatin1Char('.') : separator.at(0);
 }
 
+QString TConfiguracionRegional::GroupSeparator() const {
+    return QLocale::system().groupSeparator();
+}
+
 QString TConfiguracionRegional::ShortDateFormat() const {
     return WithFourDigitYear(QLocale::system().dateFormat(QLocale::ShortFormat));
 }
@@ -21,6 +25,21 @@ QString TConfiguracionRegional::ShortDateFormat() const {
 TConfiguracionRegionalFija::TConfiguracionRegionalFija(QChar decimalSeparator,
                                                        const QString& shortDateFormat)
     : decimalSeparator_(decimalSeparator), shortDateFormat_(WithFourDigitYear(shortDateFormat)) {}
+
+QString TConfiguracionRegionalFija::GroupSeparator() const {
+    return decimalSeparator_ == QLatin1Char(',') ? QStringLiteral(".") : QStringLiteral(",");
+}
+
+QString FormatWholeNumber(qint64 value) {
+    const QString digits = QString::number(value < 0 ? -value : value);
+    QString result;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            result += Regional().GroupSeparator();
+        result += digits.at(i);
+    }
+    return value < 0 ? QLatin1Char('-') + result : result;
+}
 
 const TConfiguracionRegional& Regional() {
     static const TConfiguracionRegional system;

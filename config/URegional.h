@@ -11,6 +11,8 @@ class TConfiguracionRegional {
   public:
     virtual ~TConfiguracionRegional() = default;
     virtual QChar DecimalSeparator() const;
+    // Between groups of three digits of a count shown to the user.
+    virtual QString GroupSeparator() const;
     // A QDate format; the year always has four digits.
     virtual QString ShortDateFormat() const;
 };
@@ -20,6 +22,8 @@ class TConfiguracionRegionalFija : public TConfiguracionRegional {
   public:
     TConfiguracionRegionalFija(QChar decimalSeparator, const QString& shortDateFormat);
     QChar DecimalSeparator() const override { return decimalSeparator_; }
+    // The other one of "." and ",".
+    QString GroupSeparator() const override;
     QString ShortDateFormat() const override { return shortDateFormat_; }
 
   private:
@@ -31,6 +35,9 @@ class TConfiguracionRegionalFija : public TConfiguracionRegional {
 const TConfiguracionRegional& Regional();
 // Replaces the settings in force; nullptr goes back to the system's.
 void SetRegional(std::unique_ptr<TConfiguracionRegional> settings);
+
+// A whole number as the user reads it, its digits grouped by three ("11.850").
+QString FormatWholeNumber(qint64 value);
 
 // Turns a two-digit year ("yy") of a date format into a four-digit one, so that a date
 // written today reads back in the same century.

@@ -6,11 +6,13 @@
 #include "document/UEnteros.h"
 #include "document/UXMLProject.h"
 #include "pages/UListasCodigo.h"
+#include "pages/UPaginaContadorCaracteres.h"
 #include "pages/UPaginaEditLimitado.h"
 #include "pages/UPaginaListas.h"
 #include "pages/UPaginaPresupuesto.h"
 
 #include <QComboBox>
+#include <QLayout>
 #include <QLineEdit>
 
 namespace {
@@ -73,8 +75,10 @@ TPaginaDatosGenerales::TPaginaDatosGenerales(TPaginaPresupuesto* presupuesto, QW
     tituloEdit_->SetLimite(kMaxTitulo);
 
     // In the order the Tab key goes through them.
-    AddGrupo(QStringLiteral("tituloGroupBox"), QStringLiteral("Título"), QStringLiteral("10101"),
-             tituloEdit_);
+    TGrupoAyuda* tituloGroupBox =
+        AddGrupo(QStringLiteral("tituloGroupBox"), QStringLiteral("Título"),
+                 QStringLiteral("10101"), tituloEdit_);
+    tituloGroupBox->layout()->addWidget(ContadorDe(tituloEdit_));
     AddGrupo(QStringLiteral("duracionGroupBox"), QStringLiteral("Duración"),
              QStringLiteral("10102"), duracionComboBox_);
     AddGrupo(QStringLiteral("areaTematicaGroupBox"), QStringLiteral("Área temática"),

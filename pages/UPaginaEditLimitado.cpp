@@ -1,6 +1,7 @@
 #include "pages/UPaginaEditLimitado.h"
 
 #include "app/UDialogos.h"
+#include "pages/UPaginaContadorCaracteres.h"
 
 #include <QCoreApplication>
 
@@ -42,6 +43,13 @@ void TEditLimitado::Limitar(const QString& texto) {
     // One character too many is simply not taken, as in any limited field.
     if (insertado > 1)
         AvisarTextoRecortado(limite_, int(exceso));
+}
+
+TContadorCaracteres* ContadorDe(TEditLimitado* edit) {
+    auto* contador = new TContadorCaracteres(
+        edit, [edit] { return edit->Limite(); }, [edit] { return int(edit->text().size()); });
+    QObject::connect(edit, &QLineEdit::textChanged, contador, &TContadorCaracteres::Actualizar);
+    return contador;
 }
 
 void AvisarTextoRecortado(int limite, int omitidos) {

@@ -23,5 +23,10 @@ class TEditLimitado : public QLineEdit {
     QString anterior_;
 };
 
+class TContadorCaracteres;
+
+// The count of characters shown under the field, which follows its text.
+TContadorCaracteres* ContadorDe(TEditLimitado* edit);
+
 // Tells the user, once the current event is over, that a paste lost its last characters.
 void AvisarTextoRecortado(int limite, int omitidos);

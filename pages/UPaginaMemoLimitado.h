@@ -15,6 +15,8 @@ class TMemoLimitado : public QPlainTextEdit {
 
     // The text with the line breaks of the platform, whatever the stored ones were.
     void SetText(const QString& text);
+    // Characters held, a line break counting as one.
+    int Length() const { return int(document()->characterCount()) - 1; }
 
   private:
     void Limit();

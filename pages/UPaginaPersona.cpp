@@ -10,6 +10,7 @@
 #include "pages/UFichaPersona.h"
 #include "pages/UGrupo.h"
 #include "pages/UListasCodigo.h"
+#include "pages/UPaginaContadorCaracteres.h"
 #include "pages/UPaginaEditLimitado.h"
 #include "pages/UPaginaGrillaGrupo.h"
 #include "pages/UPaginaListas.h"
@@ -134,6 +135,7 @@ TPaginaPersona::TPaginaPersona(QWidget* parent)
                  QStringLiteral("nroDocumento"), NewEdit(QStringLiteral("personaNroDocumentoEdit")),
                  QStringLiteral("Debe ingresar el Número de Documento"));
     personaNroDocumentoEdit_->SetLimite(kNroDocumentoLength);
+    identificacion->addRow(ContadorDe(personaNroDocumentoEdit_));
     TSalidaCampo::OnExit(personaNroDocumentoEdit_, [this] { personaNroDocumentoEditExit(); });
 
     QFormLayout* persona = AddSection(QStringLiteral("Datos de la Persona"));
@@ -196,6 +198,11 @@ TPaginaPersona::TPaginaPersona(QWidget* parent)
         new TMemoLimitado(QStringLiteral("personaCurricularCVMemo")),
         QStringLiteral("Debe ingresar el CV"));
     personaCurricularCVMemo_->setMinimumHeight(160);
+    TMemoLimitado* cv = personaCurricularCVMemo_;
+    cvContador_ = new TContadorCaracteres(
+        cv, [cv] { return cv->MaxLength(); }, [cv] { return cv->Length(); });
+    connect(cv, &QPlainTextEdit::textChanged, cvContador_, &TContadorCaracteres::Actualizar);
+    curricular->addRow(cvContador_);
     personaCurricularTituloComboBox_ = AddCampo(
         curricular, QStringLiteral("Mayor Título Logrado"), QStringLiteral("curricularTitulo"),
         NewPickList(QStringLiteral("personaCurricularTituloComboBox")),
@@ -312,6 +319,7 @@ void TPaginaPersona::FillPersonaOptions(int pageIndex) {
     const bool responsable = pageIndex == 0;
     FillPickList(personaRolComboBox_, responsable ? RolesResponsable() : RolesColaborador());
     personaCurricularCVMemo_->SetMaxLength(responsable ? kCVResponsable : kCVColaborador);
+    cvContador_->Actualizar();
     FillPickList(personaTipoDocumentoComboBox_,
                  {QStringLiteral("Documento Nacional de Identidad"),
                   QStringLiteral("Libreta Cívica"), QStringLiteral("Libreta de Enrolamiento"),

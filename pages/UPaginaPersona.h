@@ -15,6 +15,7 @@ class QScrollArea;
 class QVBoxLayout;
 class TFichaPersona;
 class TGrillaGrupo;
+class TContadorCaracteres;
 class TEditLimitado;
 class TMemoLimitado;
 
@@ -112,6 +113,7 @@ class TPaginaPersona : public QWidget {
     QComboBox* personaLaboralPaisComboBox_ = nullptr;
     QComboBox* personaLaboralProvinciaComboBox_ = nullptr;
     TMemoLimitado* personaCurricularCVMemo_ = nullptr;
+    TContadorCaracteres* cvContador_ = nullptr;
     QComboBox* personaCurricularTituloComboBox_ = nullptr;
     std::vector<QLineEdit*> dedicaciones_;
     QPushButton* grupoEditGuardarButton_;

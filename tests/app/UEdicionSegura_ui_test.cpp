@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -186,6 +187,37 @@ TEST_F(EdicionSeguraTest, StoredValuesAreNeverCutByInputLimits) {
     TypeText(titulo, "z");
     EXPECT_EQ(titulo->text(), title.left(256));
     EXPECT_EQ(Dialogs().Texts(TClase::Informacion).size(), 1);
+}
+
+// A limited field shows its count under it while it has the focus or is over 90 % full, in
+// the regional number format.
+TEST_F(EdicionSeguraTest, LimitedFieldsShowTheirCount) {
+    OpenActive();
+    ShowResponsables();
+    Click("grupoResponsableNuevoButton");
+    auto* cv = Find<QPlainTextEdit>("personaCurricularCVMemo");
+    auto* contador = Find<QLabel>("personaCurricularCVMemoContador");
+    Find<QScrollArea>("ScrollBox8")->ensureWidgetVisible(cv);
+    EXPECT_FALSE(contador->isVisible());
+    ClickWidget(cv);
+    TypeText(cv, "Bióloga");
+    EXPECT_TRUE(contador->isVisible());
+    EXPECT_EQ(contador->text(), "7 / 12.000");
+    ClickWidget(Find<QWidget>("personaNombreEdit"));
+    EXPECT_FALSE(contador->isVisible()) << "far from full and left";
+
+    cv->setPlainText(QString(10850, QLatin1Char('x')));
+    ClickWidget(cv);
+    TypeText(cv, "y");
+    ClickWidget(Find<QWidget>("personaNombreEdit"));
+    EXPECT_TRUE(contador->isVisible()) << "over 90 % full";
+    EXPECT_EQ(contador->text(), "10.851 / 12.000");
+
+    ClickSection(1);
+    auto* titulo = Find<QLineEdit>("tituloEdit");
+    ClickWidget(titulo);
+    EXPECT_EQ(Find<QLabel>("tituloEditContador")->text(), "0 / 256");
+    EXPECT_TRUE(Find<QLabel>("tituloEditContador")->isVisible());
 }
 
 // "Guardar" with a person open asks first: "&Cancelar" goes back, "&Si" applies with every
