@@ -52,6 +52,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabBar>
@@ -159,6 +160,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), panelWidth_(kPanelWidth) 
                 SetVerified(false);
                 MarcarEdicion();
             });
+    // A finding of the verification leads to its field.
+    connect(verificarTab_, &TPaginaVerificar::irA, this, &TForm1::IrADestino);
     // Every field is announced by its label.
     TNombresAccesibles::Nombrar(this);
     // A different technical description: the stored project no longer names what was verified.
@@ -733,12 +736,12 @@ void TForm1::VerificarMenuItemClick() {
         TVerificacion verificacion(TArchivoProyecto::Nombre());
         // 3, 4.
         verificarTab_->Clear();
-        const QStringList messages = verificacion.Check(*configuracion_);
-        verificarTab_->AddMessages(messages);
+        const THallazgos hallazgos = verificacion.Check(*configuracion_);
+        verificarTab_->AddHallazgos(hallazgos);
         // 5.
         MainPageControl_->setCurrentWidget(verificarTab_);
         // 6, 7. The file is written again only when the flag changed.
-        const bool verified = messages.isEmpty();
+        const bool verified = hallazgos.IsEmpty();
         verificacion.Finish(verified);
         // 8.
         SetVerified(verified);
@@ -879,4 +882,44 @@ bool TForm1::ConfirmarReemplazo() {
                kConfirmacion, TTipoDialogo::Advertencia,
                {QStringLiteral("&Si"), QStringLiteral("&No")},
                TBotonDialogo::Si | TBotonDialogo::No, TBotonDialogo::No) == TBotonDialogo::Si;
+}
+
+void TForm1::IrADestino(const TDestino& destino) {
+    QWidget* campo = findChild<QWidget*>(destino.campo);
+    if (campo == nullptr)
+        return;
+    // A main page of its own.
+    for (int i = 0; i < MainPageControl_->count(); ++i) {
+        if (MainPageControl_->widget(i) == campo) {
+            MainPageControl_->setCurrentWidget(campo);
+            return;
+        }
+    }
+    MainPageControl_->setCurrentWidget(editarTab_);
+    // The section that holds the field, chosen as the user would in the section list; the
+    // collaborating group's list is the second item of the group page.
+    QListWidget* list = seccionesPanel_->seccionList();
+    for (int index = 0; index < int(std::size(kSecciones)); ++index) {
+        QWidget* page =
+            PageControl_->findChild<QWidget*>(QString::fromLatin1(kSecciones[index].page));
+        if (page == nullptr || !page->isAncestorOf(campo))
+            continue;
+        if (index == kGrupoResponsable &&
+            campo->objectName() == QLatin1String("grupoColaboradorStringGrid"))
+            continue;
+        list->setCurrentRow(index);
+        seccionListClick();
+        break;
+    }
+    if (!destino.anio.isEmpty())
+        detalleDelPresupuestoDelProyectoTab_->ShowYear(destino.anio);
+    // Into view in a page that scrolls, then the focus.
+    for (QWidget* parent = campo->parentWidget(); parent != nullptr;
+         parent = parent->parentWidget()) {
+        if (auto* scroll = qobject_cast<QScrollArea*>(parent)) {
+            scroll->ensureWidgetVisible(campo);
+            break;
+        }
+    }
+    campo->setFocus(Qt::OtherFocusReason);
 }

@@ -31,6 +31,7 @@ class TPaginaTextos;
 class TPaginaVerificar;
 class TPanelSecciones;
 class TXMLProject;
+struct TDestino;
 
 // The program's window: the menu and toolbar commands, the editor page with the section list
 // and the form pages, the verify, technical description and send pages, and the start-up,
@@ -89,6 +90,8 @@ class TForm1 : public QMainWindow {
     // the descriptor does not parse.
     void convocatoriaNameComboBoxChange();
     void AyudaLabelClick();
+    // Shows the section or page that holds the field a finding is about, with the focus on it.
+    void IrADestino(const TDestino& destino);
     // Shows the help text of the keyword in the help window, modally.
     void ShowHelpTopic(const QString& keyword);
 

@@ -89,7 +89,7 @@ std::array<double, kPasos> Medir(TCaso& caso, const TConfiguracion& configuracio
     }
     {
         TXMLProject project(caso.file);
-        QStringList messages;
+        THallazgos messages;
         ms[5] = Ms([&] { TRestricciones().CheckAll(project, messages, configuracion); });
         project.Discard();
     }

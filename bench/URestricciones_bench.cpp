@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
                 std::unique_ptr<TVerificacion> verificacion;
                 phases[1] = Ms([&] { verificacion = std::make_unique<TVerificacion>(file); });
                 QStringList found;
-                phases[2] = Ms([&] { found = verificacion->Check(configuracion); });
+                phases[2] = Ms([&] { found = verificacion->Check(configuracion).Mensajes(); });
                 messages[passes] = int(found.size());
                 phases[3] = Ms([&] { verificacion->Finish(found.isEmpty()); });
             }));

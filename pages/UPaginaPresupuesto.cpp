@@ -163,6 +163,14 @@ void TPaginaPresupuesto::ShowVista() {
     SetPresupuestoEditMode(false);
 }
 
+void TPaginaPresupuesto::ShowYear(const QString& anio) {
+    const int index = YearIndex(anio);
+    if (index < 0)
+        return;
+    presupuestoAnioPageControl_->setCurrentIndex(index);
+    grids_[index]->setFocus(Qt::OtherFocusReason);
+}
+
 int TPaginaPresupuesto::YearIndex(const QString& anio) {
     if (anio == QLatin1String("1"))
         return 0;

@@ -43,6 +43,8 @@ class TPaginaPresupuesto : public QWidget {
     void SetupPresupuestoGrids();
     // The section was chosen: the table view, an unapplied line being dropped.
     void ShowVista();
+    // Shows the page of the year "1", "2" or "3" with the focus in its table.
+    void ShowYear(const QString& anio);
 
     // The table of the year "1", "2" or "3"; none for any other text.
     TGrillaPresupuesto* GridForYear(const QString& anio) const;

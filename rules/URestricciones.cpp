@@ -17,27 +17,32 @@ namespace {
 struct TCampo {
     const char* path;
     const char* message;
+    const char* control; // where the finding leads
 };
 
 // General data and text pages, in checking order.
 const TCampo kCamposGenerales[] = {
-    {"project/document/properties/title/", "El título del proyecto está vacío."},
-    {"project/document/properties/duracion/", "Debe elegir la duración del proyecto."},
-    {"project/document/properties/areatematica/principal/text/", "Debe elegir un área temática."},
+    {"project/document/properties/title/", "El título del proyecto está vacío.", "tituloEdit"},
+    {"project/document/properties/duracion/", "Debe elegir la duración del proyecto.",
+     "duracionComboBox"},
+    {"project/document/properties/areatematica/principal/text/", "Debe elegir un área temática.",
+     "areaTematicaComboBox"},
     {"project/document/properties/areatematica/secundaria/text/",
-     "Debe elegir un área temática secundaria."},
-    {"project/document/properties/ubicacion/provincia/text/", "Debe indicar una provincia."},
-    {"project/document/properties/areaaltaprioridad/text/", "Debe indicar una Prioridad Regional."},
+     "Debe elegir un área temática secundaria.", "areaTematicaSecundariaComboBox"},
+    {"project/document/properties/ubicacion/provincia/text/", "Debe indicar una provincia.",
+     "provinciaComboBox"},
+    {"project/document/properties/areaaltaprioridad/text/", "Debe indicar una Prioridad Regional.",
+     "areaPrioritariaComboBox"},
     {"project/document/body/section-break/resumenDelProyecto/palabrasClave/",
-     "El campo Palabras Clave está vacío."},
+     "El campo Palabras Clave está vacío.", "palabrasClaveEdit"},
     {"project/document/body/section-break/resumenDelProyecto/resumenDelProyecto/",
-     "El campo Resumen del Proyecto está vacío."},
+     "El campo Resumen del Proyecto está vacío.", "resumenDelProyectoMemo"},
     {"project/document/body/section-break/resumenDelProyecto/projectTitle/",
-     "El campo Project Title está vacío."},
+     "El campo Project Title está vacío.", "projectTitleEdit"},
     {"project/document/body/section-break/resumenDelProyecto/keywords/",
-     "El campo Keywords está vacío."},
+     "El campo Keywords está vacío.", "keywordsEdit"},
     {"project/document/body/section-break/resumenDelProyecto/summary/",
-     "El campo Summary está vacío."},
+     "El campo Summary está vacío.", "summaryMemo"},
 };
 
 const char kImpacto[] = "project/document/body/section-break/impactoDelProyecto/";
@@ -45,34 +50,42 @@ const char kImpacto[] = "project/document/body/section-break/impactoDelProyecto/
 // The same stored impact texts go by other names in the calls of the second family.
 const TCampo kImpactoSegundaFamilia[] = {
     {"impactoSector/",
-     "El campo Relevancia Social, Económica y/o Productiva del Problema está vacío."},
-    {"impactoSubarea/", "El campo Problema Identificado está vacío."},
-    {"impactoInstitucion/", "El campo Impacto sobre la Región está vacío."},
+     "El campo Relevancia Social, Económica y/o Productiva del Problema está vacío.",
+     "impactoSectorMemo"},
+    {"impactoSubarea/", "El campo Problema Identificado está vacío.", "subareaMemo"},
+    {"impactoInstitucion/", "El campo Impacto sobre la Región está vacío.",
+     "impactoInstitucionMemo"},
 };
 
 const TCampo kImpactoOtras[] = {
-    {"impactoSector/", "El campo Impacto sobre el sector socio-económico y/o sector productivo "
-                       "está vacío."},
-    {"impactoInstitucion/", "El campo Impacto sobre las capacidades institucionales está vacío."},
+    {"impactoSector/",
+     "El campo Impacto sobre el sector socio-económico y/o sector productivo "
+     "está vacío.",
+     "impactoSectorMemo"},
+    {"impactoInstitucion/", "El campo Impacto sobre las capacidades institucionales está vacío.",
+     "impactoInstitucionMemo"},
     {"impactoCampo/",
-     "El campo Impacto sobre las áreas disciplinares o campos de aplicación está vacío."},
+     "El campo Impacto sobre las áreas disciplinares o campos de aplicación está vacío.",
+     "impactoCampoMemo"},
 };
 
 const TCampo kCamposComplementarios[] = {
     {"project/document/body/section-break/datosComplementarios/investigadores/",
-     "El campo Investigadores recusados como evaluadores está vacío."},
+     "El campo Investigadores recusados como evaluadores está vacío.", "dcInvestigadoresMemo"},
     {"project/document/body/section-break/datosComplementarios/salvaguardia/",
-     "El campo Salvaguardia ética y ambiental está vacío."},
+     "El campo Salvaguardia ética y ambiental está vacío.", "dcSalvaguardiaMemo"},
     {"project/document/body/section-break/datosComplementarios/observaciones/",
-     "El campo Otras observaciones está vacío."},
+     "El campo Otras observaciones está vacío.", "dcObservacionesMemo"},
     {"project/document/body/section-break/subsidioSolicitado/justificacionSubsidio/",
-     "El campo Justificación del subsidio solicitado está vacío."},
+     "El campo Justificación del subsidio solicitado está vacío.", "justificacionSubsidioMemo"},
     {"project/document/body/section-break/subsidioSolicitado/justificacionBeca/",
-     "El campo Justificación de la beca solicitada está vacío."},
+     "El campo Justificación de la beca solicitada está vacío.", "justificacionBecaMemo"},
     {"project/document/body/section-break/contraparte/contraparte/",
-     "El campo Infraestructura y Equipamiento existente en la Unidad Ejecutora está vacío."},
+     "El campo Infraestructura y Equipamiento existente en la Unidad Ejecutora está vacío.",
+     "contraparteMemo"},
     {"project/document/body/section-break/otrosRecursos/otrosRecursos/",
-     "El campo Otros Recursos afectados para el desarrollo del Proyecto está vacío."},
+     "El campo Otros Recursos afectados para el desarrollo del Proyecto está vacío.",
+     "otrosRecursosMemo"},
 };
 
 // One field of the institution records with its label in each of the three groups; nullptr
@@ -82,27 +95,31 @@ struct TCampoInstitucion {
     const char* beneficiaria;
     const char* dependencia;
     const char* ejecutora;
+    const char* control; // after the page's prefix ("ben", "dep", "eje")
 };
 
 const TCampoInstitucion kCamposInstitucion[] = {
-    {"denominacion/", "Siglas", "Siglas", "Siglas"},
-    {"razonsocial/", "Denominación o Razón Social", "Denominación", "Denominación"},
-    {"domicilio/pais/text/", "Pais", "Pais", "Pais"},
-    {"domicilio/provincia/text/", "Provincia", "Provincia", "Provincia"},
-    {"domicilio/localidad/", "Localidad", "Localidad", "Localidad"},
-    {"domicilio/cp/", "Código postal", "Código Postal", "Código Postal"},
-    {"domicilio/calle/", "Calle y Número", "Calle y Número", "Calle y Número"},
-    {"domicilio/telefonos/", "Teléfonos / Fax", "Teléfonos / Fax", "Teléfonos / Fax"},
-    {"domicilio/email/", "Email", "Email", "Email"},
-    {"domicilio/web/", "Sitio Web", "Sitio Web", "Sitio Web"},
-    {"contacto/nombre/", "Apellido y Nombres", nullptr, "Apellido y Nombres"},
-    {"contacto/cargo/", "Cargo", nullptr, "Cargo"},
-    {"cuitcuil/", "CUIT/CUIL", nullptr, nullptr},
-    {"tipoorganizacion/text/", "Tipo de Institución", nullptr, nullptr},
-    {"tipogestion/text/", "Tipo de Gestión", nullptr, nullptr},
-    {"region/text/", "Jurisdicción", nullptr, nullptr},
+    {"denominacion/", "Siglas", "Siglas", "Siglas", "SiglasEdit"},
+    {"razonsocial/", "Denominación o Razón Social", "Denominación", "Denominación",
+     "DenominacionEdit"},
+    {"domicilio/pais/text/", "Pais", "Pais", "Pais", "PaisComboBox"},
+    {"domicilio/provincia/text/", "Provincia", "Provincia", "Provincia", "ProvinciaComboBox"},
+    {"domicilio/localidad/", "Localidad", "Localidad", "Localidad", "LocalidadEdit"},
+    {"domicilio/cp/", "Código postal", "Código Postal", "Código Postal", "CodigoPostalEdit"},
+    {"domicilio/calle/", "Calle y Número", "Calle y Número", "Calle y Número", "CalleEdit"},
+    {"domicilio/telefonos/", "Teléfonos / Fax", "Teléfonos / Fax", "Teléfonos / Fax",
+     "TelefonoEdit"},
+    {"domicilio/email/", "Email", "Email", "Email", "EmailEdit"},
+    {"domicilio/web/", "Sitio Web", "Sitio Web", "Sitio Web", "WebEdit"},
+    {"contacto/nombre/", "Apellido y Nombres", nullptr, "Apellido y Nombres",
+     "ResponsableNombreEdit"},
+    {"contacto/cargo/", "Cargo", nullptr, "Cargo", "ResponsableCargoEdit"},
+    {"cuitcuil/", "CUIT/CUIL", nullptr, nullptr, "CuitEdit"},
+    {"tipoorganizacion/text/", "Tipo de Institución", nullptr, nullptr, "TipoInstitucionComboBox"},
+    {"tipogestion/text/", "Tipo de Gestión", nullptr, nullptr, "TipoGestionComboBox"},
+    {"region/text/", "Jurisdicción", nullptr, nullptr, "RegionComboBox"},
     {"anoConstitucion/", "Año de Constitución o de Creación", nullptr,
-     "Año de Constitución o de Creación"},
+     "Año de Constitución o de Creación", "AnioConstitucionEdit"},
 };
 
 // Which of the three labels a group uses.
@@ -112,22 +129,32 @@ QString Text(TXMLProject& document, const QString& path) {
     return document.GetText(path, QString());
 }
 
+TDestino Campo(const char* control) {
+    return {QString::fromLatin1(control), QString()};
+}
+
+// The budget page, on the year's page when the finding is about one year.
+TDestino Presupuesto(const QString& anio = QString()) {
+    return {QStringLiteral("detalleDelPresupuestoDelProyectoTab"), anio};
+}
+
 template <std::size_t N>
-void CheckCampos(TXMLProject& document, QStringList& list, const QString& prefix,
+void CheckCampos(TXMLProject& document, THallazgos& list, const QString& prefix,
                  const TCampo (&campos)[N]) {
     for (const TCampo& campo : campos) {
         TRestricciones::AddIfEmpty(Text(document, prefix + QString::fromUtf8(campo.path)),
-                                   QString::fromUtf8(campo.message), list);
+                                   QString::fromUtf8(campo.message), Campo(campo.control), list);
     }
 }
 
-void CheckInstitucion(TXMLProject& document, QStringList& list, const QString& prefix,
-                      TEtiqueta label, const QString& suffix) {
+void CheckInstitucion(TXMLProject& document, THallazgos& list, const QString& prefix,
+                      TEtiqueta label, const QString& suffix, const QString& pagina) {
     for (const TCampoInstitucion& campo : kCamposInstitucion) {
         if (campo.*label == nullptr)
             continue;
-        TRestricciones::AddIfEmptyField(Text(document, prefix + QString::fromUtf8(campo.path)),
-                                        QString::fromUtf8(campo.*label), suffix, list);
+        TRestricciones::AddIfEmptyField(
+            Text(document, prefix + QString::fromUtf8(campo.path)), QString::fromUtf8(campo.*label),
+            suffix, {pagina + QString::fromLatin1(campo.control), QString()}, list);
     }
 }
 
@@ -157,23 +184,25 @@ const TPorcentaje kPorcentajes[] = {
     {"Equipamiento", 40},
 };
 
-void AddIfFound(const std::optional<QString>& message, QStringList& list) {
+void AddIfFound(const std::optional<QString>& message, const TDestino& destino, THallazgos& list) {
     if (message)
-        list.append(*message);
+        list.Add(*message, destino);
 }
 
 } // namespace
 
-bool TRestricciones::AddIfEmpty(const QString& text, const QString& message, QStringList& list) {
+bool TRestricciones::AddIfEmpty(const QString& text, const QString& message,
+                                const TDestino& destino, THallazgos& list) {
     if (!text.isEmpty())
         return false;
-    list.append(message);
+    list.Add(message, destino);
     return true;
 }
 
 bool TRestricciones::AddIfEmptyField(const QString& text, const QString& label,
-                                     const QString& suffix, QStringList& list) {
-    return AddIfEmpty(text, QStringLiteral("El campo ") + label + suffix, list);
+                                     const QString& suffix, const TDestino& destino,
+                                     THallazgos& list) {
+    return AddIfEmpty(text, QStringLiteral("El campo ") + label + suffix, destino, list);
 }
 
 QString TRestricciones::ConvocatoriaType(TXMLProject& document,
@@ -183,7 +212,7 @@ QString TRestricciones::ConvocatoriaType(TXMLProject& document,
                               QStringLiteral("doc-name"), QString()));
 }
 
-void TRestricciones::CheckAll(TXMLProject& document, QStringList& list,
+void TRestricciones::CheckAll(TXMLProject& document, THallazgos& list,
                               const TConfiguracion& configuracion) const {
     CheckPresupuesto(document, list, configuracion);
     CheckResponsable(document, list);
@@ -194,59 +223,64 @@ void TRestricciones::CheckAll(TXMLProject& document, QStringList& list,
     CheckEjecutora(document, list);
 }
 
-void TRestricciones::CheckPresupuesto(TXMLProject& document, QStringList& list,
+void TRestricciones::CheckPresupuesto(TXMLProject& document, THallazgos& list,
                                       const TConfiguracion& configuracion) const {
     const TPresupuestoItems all = ReadPresupuestoItems(document);
     const TPresupuestoItems regular = RegularItems(all);
     if (regular.empty()) {
-        list.append(QStringLiteral("El presupuesto está vacio."));
+        list.Add(QStringLiteral("El presupuesto está vacio."), Presupuesto());
         return;
     }
 
     AddIfFound(TReglasPresupuesto::CheckEmptyYears(regular, TReglasPresupuesto::Duracion(document)),
-               list);
+               Presupuesto(), list);
     if (TReglasPresupuesto::SubsidioExceedsContraparte(regular)) {
-        list.append(
-            QStringLiteral("El total del subsidio no puede ser mayor al total de la contraparte."));
+        list.Add(
+            QStringLiteral("El total del subsidio no puede ser mayor al total de la contraparte."),
+            Presupuesto());
     }
     for (const TRango& rango : kRangos) {
         AddIfFound(TReglasPresupuesto::CheckRubroRange(
                        regular, QString::fromUtf8(rango.rubro), QString::fromUtf8(rango.year),
                        QString::fromUtf8(rango.minimo), QString::fromUtf8(rango.maximo)),
-                   list);
+                   Presupuesto(QString::fromUtf8(rango.year)), list);
     }
     const QString areaCode = TReglasPresupuesto::AreaCode(document);
     const QString tipo = ConvocatoriaType(document, configuracion);
     if (!areaCode.isEmpty())
-        AddIfFound(TReglasPresupuesto::CheckMaxSubsidioAnual(all, areaCode, tipo), list);
+        AddIfFound(TReglasPresupuesto::CheckMaxSubsidioAnual(all, areaCode, tipo), Presupuesto(),
+                   list);
     for (const TPorcentaje& porcentaje : kPorcentajes) {
         AddIfFound(TReglasPresupuesto::CheckRubroPercentage(
                        regular, QString::fromUtf8(porcentaje.rubro), porcentaje.limite),
-                   list);
+                   Presupuesto(), list);
     }
 }
 
-void TRestricciones::CheckResponsable(TXMLProject& document, QStringList& list) const {
+void TRestricciones::CheckResponsable(TXMLProject& document, THallazgos& list) const {
     // The rol the editor shows for each CUIL of the group.
     for (const TXMLNode& persona :
          TGrupo(document, TGrupo::GrupoResponsable()).ParticipantesPorCuil()) {
         if (TGrupo::FieldOf(persona, QStringLiteral("rol")) == TGrupo::RolInvestigadorResponsable())
             return;
     }
-    list.append(QStringLiteral("No hay ningún Investigador Responsable."));
+    list.Add(QStringLiteral("No hay ningún Investigador Responsable."),
+             Campo("grupoResponsableStringGrid"));
 }
 
-void TRestricciones::CheckDescripcionTecnica(TXMLProject& document, QStringList& list) const {
+void TRestricciones::CheckDescripcionTecnica(TXMLProject& document, THallazgos& list) const {
     const QString name = document.GetAttribute(QStringLiteral("descripcionTecnica/"),
                                                QStringLiteral("file"), QString());
     if (!QFileInfo(WorkingFolder() + QStringLiteral("desctec/") + name).isFile())
-        list.append(QStringLiteral("No ha cargado una descripción técnica."));
+        list.Add(QStringLiteral("No ha cargado una descripción técnica."),
+                 Campo("descripcionTecnicaTab"));
 }
 
-void TRestricciones::CheckProyecto(TXMLProject& document, QStringList& list,
+void TRestricciones::CheckProyecto(TXMLProject& document, THallazgos& list,
                                    const TConfiguracion& configuracion) const {
     const QString tipo = ConvocatoriaType(document, configuracion);
-    AddIfEmpty(tipo, QStringLiteral("No ha elejido una convocatoria."), list);
+    AddIfEmpty(tipo, QStringLiteral("No ha elejido una convocatoria."),
+               Campo("convocatoriaNameComboBox"), list);
     CheckCampos(document, list, QString(), kCamposGenerales);
     if (tipo == QLatin1String("ROVA-II-A") || tipo == QLatin1String("ROVA-II-B"))
         CheckCampos(document, list, QString::fromUtf8(kImpacto), kImpactoSegundaFamilia);
@@ -255,22 +289,24 @@ void TRestricciones::CheckProyecto(TXMLProject& document, QStringList& list,
     CheckCampos(document, list, QString(), kCamposComplementarios);
 }
 
-void TRestricciones::CheckBeneficiaria(TXMLProject& document, QStringList& list) const {
+void TRestricciones::CheckBeneficiaria(TXMLProject& document, THallazgos& list) const {
     const QString prefix = QStringLiteral("beneficiaria/document/properties/");
     CheckInstitucion(document, list, prefix, &TCampoInstitucion::beneficiaria,
-                     QStringLiteral(" en la Institución Beneficiaria está vacío."));
+                     QStringLiteral(" en la Institución Beneficiaria está vacío."),
+                     QStringLiteral("ben"));
     if (!TCuitWeb().IsValidCuit(Text(document, prefix + QStringLiteral("cuitcuil/"))))
-        list.append(QStringLiteral("El cuil de la Institución Beneficiaria no es válido."));
+        list.Add(QStringLiteral("El cuil de la Institución Beneficiaria no es válido."),
+                 Campo("benCuitEdit"));
 }
 
-void TRestricciones::CheckDependencia(TXMLProject& document, QStringList& list) const {
+void TRestricciones::CheckDependencia(TXMLProject& document, THallazgos& list) const {
     CheckInstitucion(document, list, QStringLiteral("dependencia/document/properties/"),
                      &TCampoInstitucion::dependencia,
-                     QStringLiteral(" en la Dependencia está vacío."));
+                     QStringLiteral(" en la Dependencia está vacío."), QStringLiteral("dep"));
 }
 
-void TRestricciones::CheckEjecutora(TXMLProject& document, QStringList& list) const {
+void TRestricciones::CheckEjecutora(TXMLProject& document, THallazgos& list) const {
     CheckInstitucion(document, list, QStringLiteral("ejecutora/document/properties/"),
                      &TCampoInstitucion::ejecutora,
-                     QStringLiteral(" en la Unidad Ejecutora está vacío."));
+                     QStringLiteral(" en la Unidad Ejecutora está vacío."), QStringLiteral("eje"));
 }

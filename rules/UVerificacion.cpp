@@ -4,10 +4,10 @@
 
 TVerificacion::TVerificacion(const QString& fileName) : document_(fileName) {}
 
-QStringList TVerificacion::Check(const TConfiguracion& configuracion) {
-    QStringList messages;
-    TRestricciones().CheckAll(document_, messages, configuracion);
-    return messages;
+THallazgos TVerificacion::Check(const TConfiguracion& configuracion) {
+    THallazgos hallazgos;
+    TRestricciones().CheckAll(document_, hallazgos, configuracion);
+    return hallazgos;
 }
 
 void TVerificacion::Finish(bool verified) {

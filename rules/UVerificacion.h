@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/UXMLProject.h"
+#include "rules/UHallazgos.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,8 +16,8 @@ class TVerificacion {
     // Opens the file; EXMLError when it does not parse.
     explicit TVerificacion(const QString& fileName);
 
-    // The message of every broken rule, in the rules' order; empty when the project passed.
-    QStringList Check(const TConfiguracion& configuracion);
+    // Every broken rule, in the rules' order; none when the project passed.
+    THallazgos Check(const TConfiguracion& configuracion);
     // Sets the flag to "1" when verified and "0" otherwise, and releases the document, which
     // writes it when the flag changed. EXMLError when it cannot be written.
     void Finish(bool verified);

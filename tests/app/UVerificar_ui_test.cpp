@@ -35,16 +35,7 @@ class VerificarTest : public TPruebaEnvio {
 
     // A complete project with the names the sample installation and the pick lists know.
     void WritePassingProject(bool verified = false) {
-        WriteCompleteProject(verified, PathOf(QString()));
-        TXMLProject project(PathOf(kProyecto));
-        project.SetAttribute(kProperties + "convocatoria/", "doc-name", "ROVA-I-A-2026");
-        project.ForceAttribute(kProperties + "areatematica/principal/", "code", "01");
-        project.SetCData(kProperties + "areatematica/principal/text/",
-                         "Ciencias Biológicas de Células y Moléculas");
-        project.ForceAttribute(kProperties + "areatematica/secundaria/", "code", "15");
-        project.SetCData(kProperties + "areatematica/secundaria/text/",
-                         "Ciencias Biológicas de Organismos y Sistemas");
-        project.Save(true);
+        WritePassingProjectInto(PathOf(QString()), verified);
     }
 
     void Verify() { ClickToolButton("VerificarToolButton"); }

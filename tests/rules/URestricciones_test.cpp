@@ -35,9 +35,9 @@ class RestriccionesTest : public ::testing::Test {
     void TearDown() override { SetRegional(nullptr); }
 
     QStringList CheckAll() {
-        QStringList list;
+        THallazgos list;
         TRestricciones().CheckAll(*document_, list, *configuracion_);
-        return list;
+        return list.Mensajes();
     }
     void Complete(QChar separator = QLatin1Char('.')) {
         FillCompleteProject(*document_, carpeta_, separator);
@@ -655,14 +655,16 @@ TEST_F(RestriccionesTest, ABudgetWithoutSubsidyPassesTheShares) {
 }
 
 TEST(Restricciones, AddIfEmpty) {
-    QStringList list;
-    EXPECT_FALSE(TRestricciones::AddIfEmpty(QStringLiteral(" "), QStringLiteral("a"), list));
-    EXPECT_TRUE(TRestricciones::AddIfEmpty(QString(), QStringLiteral("b"), list));
+    THallazgos list;
+    EXPECT_FALSE(TRestricciones::AddIfEmpty(QStringLiteral(" "), QStringLiteral("a"), {}, list));
+    EXPECT_TRUE(TRestricciones::AddIfEmpty(QString(), QStringLiteral("b"), {"bEdit", ""}, list));
     EXPECT_TRUE(TRestricciones::AddIfEmptyField(QString(), QStringLiteral("Email"),
                                                 QStringLiteral(" en la Dependencia está vacío."),
-                                                list));
+                                                {"depEmailEdit", ""}, list));
     EXPECT_FALSE(TRestricciones::AddIfEmptyField(QStringLiteral("x"), QStringLiteral("Web"),
-                                                 QStringLiteral("."), list));
-    EXPECT_EQ(list, QStringList({QStringLiteral("b"),
-                                 QStringLiteral("El campo Email en la Dependencia está vacío.")}));
+                                                 QStringLiteral("."), {}, list));
+    EXPECT_EQ(list.Mensajes(),
+              QStringList({QStringLiteral("b"),
+                           QStringLiteral("El campo Email en la Dependencia está vacío.")}));
+    EXPECT_EQ(list.At(1).destino.campo, "depEmailEdit");
 }

@@ -55,7 +55,7 @@ TEST(Verificacion, WritesTheFileOnlyWhenTheFlagChanges) {
         configuracion.Open();
 
         TVerificacion verificacion(carpeta.ProyectoPath());
-        const QStringList messages = verificacion.Check(configuracion);
+        const QStringList messages = verificacion.Check(configuracion).Mensajes();
         EXPECT_EQ(messages.isEmpty(), caso.passes) << messages.join(" / ").toStdString();
         verificacion.Finish(messages.isEmpty());
 

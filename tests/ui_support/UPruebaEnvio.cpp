@@ -52,3 +52,18 @@ void TPruebaEnvio::WriteWrapper(const QString& name, const QString& program) {
                   name.toLatin1() + " soft=\"" + program.toLatin1() +
                   "\"/></ejecutar></wrapper>\r\n");
 }
+
+void WritePassingProjectInto(const QString& folder, bool verified) {
+    WriteCompleteProjectInto(folder, verified, folder);
+    const QString properties = QStringLiteral("project/document/properties/");
+    TXMLProject project(QDir(folder).filePath(QStringLiteral("proyecto.xml")));
+    project.SetAttribute(properties + "convocatoria/", "doc-name", "ROVA-I-A-2026");
+    project.ForceAttribute(properties + "areatematica/principal/", "code", "01");
+    project.SetCData(properties + "areatematica/principal/text/",
+                     "Ciencias Biológicas de Células y Moléculas");
+    project.ForceAttribute(properties + "areatematica/secundaria/", "code", "15");
+    project.SetCData(properties + "areatematica/secundaria/text/",
+                     "Ciencias Biológicas de Organismos y Sistemas");
+    project.Save(true);
+    project.Release();
+}

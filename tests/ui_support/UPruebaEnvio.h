@@ -7,6 +7,10 @@
 // TPruebaEnvio::WriteCompleteProject does.
 void WriteCompleteProjectInto(const QString& folder, bool verified, const QString& destination);
 
+// The same, with the call, areas and names the sample installation and the pick lists know, so
+// that it passes the verification there.
+void WritePassingProjectInto(const QString& folder, bool verified = false);
+
 // A main window test in which files and folders handed to other programs are only recorded,
 // with a stored project complete enough to pass the verification.
 class TPruebaEnvio : public TPruebaVentana {
