@@ -43,6 +43,10 @@ class TDialogos {
                                const QString& filter) = 0;
     // A folder of the file system; empty when cancelled.
     virtual QString ChooseFolder(const QString& title, const QString& startFolder) = 0;
+    // A list of items with a check box each, all unchecked, under the message; the positions
+    // of the items checked when the user accepted, none when cancelled.
+    virtual QList<int> ChooseItems(const QString& title, const QString& message,
+                                   const QStringList& items) = 0;
 };
 
 // The dialogs in force: the standard ones unless replaced.

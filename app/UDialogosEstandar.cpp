@@ -2,10 +2,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <map>
 
@@ -125,4 +130,39 @@ QString TDialogosEstandar::ChooseFile(const QString& title, const QString& start
 
 QString TDialogosEstandar::ChooseFolder(const QString& title, const QString& startFolder) {
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, startFolder);
+}
+
+QList<int> TDialogosEstandar::ChooseItems(const QString& title, const QString& message,
+                                          const QStringList& items) {
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setObjectName(QStringLiteral("elegirDialog"));
+    dialog.setWindowTitle(title);
+    auto* label = new QLabel(message);
+    label->setWordWrap(true);
+    auto* list = new QListWidget;
+    list->setObjectName(QStringLiteral("elegirList"));
+    list->setAccessibleName(message);
+    for (const QString& text : items) {
+        auto* item = new QListWidgetItem(text, list);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Importar"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(list, 1);
+    layout->addWidget(buttons);
+    dialog.resize(560, 420);
+    QList<int> checked;
+    if (dialog.exec() != QDialog::Accepted)
+        return checked;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->checkState() == Qt::Checked)
+            checked.append(i);
+    }
+    return checked;
 }

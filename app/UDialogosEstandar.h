@@ -15,4 +15,6 @@ class TDialogosEstandar : public TDialogos {
     QString ChooseFile(const QString& title, const QString& startFolder,
                        const QString& filter) override;
     QString ChooseFolder(const QString& title, const QString& startFolder) override;
+    QList<int> ChooseItems(const QString& title, const QString& message,
+                           const QStringList& items) override;
 };

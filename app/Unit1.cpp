@@ -20,6 +20,8 @@
 #include "document/UCarpetaTrabajo.h"
 #include "document/URecuperacion.h"
 #include "document/UXMLProject.h"
+#include "pages/UGrupo.h"
+#include "pages/UImportacion.h"
 #include "pages/UPaginaBeneficiaria.h"
 #include "pages/UPaginaBienvenida.h"
 #include "pages/UPaginaContraparte.h"
@@ -207,6 +209,9 @@ void TForm1::BuildCommands() {
                                 QStringLiteral("Ctrl+Shift+C"), QStyle::SP_FileDialogContentsView);
     ExportarMenuItem_ = command("ExportarMenuItem", QStringLiteral("Enviar el proyecto"),
                                 QStringLiteral("Ctrl+Shift+E"), QStyle::SP_ArrowForward);
+    // Only in the menu: no toolbar button.
+    ImportarMenuItem_ = Archivo1->addAction(QStringLiteral("Importar de otro proyecto..."));
+    ImportarMenuItem_->setObjectName(QStringLiteral("ImportarMenuItem"));
     Archivo1->addSeparator();
     SalirMenuItem_ = Archivo1->addAction(QStringLiteral("Salir"));
     SalirMenuItem_->setObjectName(QStringLiteral("SalirMenuItem"));
@@ -220,6 +225,7 @@ void TForm1::BuildCommands() {
     connect(VerificarMenuItem_, &QAction::triggered, this, &TForm1::VerificarMenuItemClick);
     connect(CaratulaMenuItem_, &QAction::triggered, this, &TForm1::CaratulaMenuItemClick);
     connect(ExportarMenuItem_, &QAction::triggered, this, &TForm1::ExportarMenuItemClick);
+    connect(ImportarMenuItem_, &QAction::triggered, this, &TForm1::ImportarMenuItemClick);
     connect(SalirMenuItem_, &QAction::triggered, this, &TForm1::SalirMenuItemClick);
     connect(Acercade1_, &QAction::triggered, this, &TForm1::Acercade1Click);
 
@@ -922,4 +928,112 @@ void TForm1::IrADestino(const TDestino& destino) {
         }
     }
     campo->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::ImportarMenuItemClick() {
+    const QString path = Dialogos().ChooseFile(
+        QStringLiteral("Importar de otro proyecto"), WorkingFolder(),
+        QStringLiteral("Proyectos y paquetes (*.xml *.zip);;Todos los archivos (*)"));
+    if (path.isEmpty())
+        return;
+    // A file that is refused changes nothing.
+    std::unique_ptr<TImportacion> importacion;
+    if (!RunShowingErrors([&] { importacion = TImportacion::Abrir(path); }))
+        return;
+
+    const std::vector<TImportacion::TPersona> personas = importacion->Personas();
+    const std::vector<TImportacion::TInstitucion> instituciones = importacion->Instituciones();
+    QStringList items;
+    for (const TImportacion::TPersona& persona : personas) {
+        items.append(QStringLiteral("%1, %2 - CUIL %3 - %4 - %5")
+                         .arg(persona.apellido, persona.nombre, persona.cuil, persona.rol,
+                              persona.grupo == TGrupo::GrupoResponsable()
+                                  ? QStringLiteral("Grupo Responsable")
+                                  : QStringLiteral("Grupo Colaborador")));
+    }
+    for (const TImportacion::TInstitucion& institucion : instituciones)
+        items.append(institucion.nombre);
+    if (items.isEmpty()) {
+        Dialogos().ShowInformation(
+            QStringLiteral("El proyecto \"%1\" no tiene personas ni instituciones para importar.")
+                .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    const QList<int> chosen = Dialogos().ChooseItems(
+        QStringLiteral("Importar de otro proyecto"),
+        QStringLiteral("Marque las personas y las instituciones que desea copiar al proyecto:"),
+        items);
+    if (chosen.isEmpty())
+        return;
+
+    QStringList informe;
+    std::vector<TImportacion::TPersona> elegidas;
+    for (const int index : chosen) {
+        if (index < int(personas.size()))
+            elegidas.push_back(personas[size_t(index)]);
+    }
+    int importadas = 0;
+    if (!elegidas.empty()) {
+        const bool stored = RunShowingErrors([&] {
+            const TImportacion::TResultado resultado =
+                importacion->ImportarPersonas(elegidas, TArchivoProyecto::Nombre());
+            importadas = resultado.importadas;
+            informe += resultado.informe;
+        });
+        if (!stored)
+            return;
+        if (importadas > 0) {
+            // The lists show the file, as after the group editor's writes.
+            TXMLProject project(TArchivoProyecto::Nombre());
+            conformacionDelGrupoTab_->RecargarGrupos(project);
+            project.Discard();
+            SetVerified(false);
+        }
+    }
+    // Institutions go into their pages, to be stored like typed values; one that already holds
+    // data is replaced only when the user says so.
+    const std::pair<QString, TPaginaInstitucion*> paginas[] = {
+        {QStringLiteral("beneficiaria"), institucionBeneficiariaTab_},
+        {QStringLiteral("dependencia"), dependenciaTab_},
+        {QStringLiteral("ejecutora"), unidadEjecutoraTab_},
+    };
+    QStringList copiadas;
+    for (const int index : chosen) {
+        if (index < int(personas.size()))
+            continue;
+        const TImportacion::TInstitucion& institucion =
+            instituciones[size_t(index) - personas.size()];
+        for (const auto& [raiz, pagina] : paginas) {
+            if (raiz != institucion.raiz)
+                continue;
+            if (pagina->TieneDatos() &&
+                Dialogos().ShowCaptionedDialog(
+                    QStringLiteral("La sección %1 ya tiene datos. ¿Desea reemplazarlos con los "
+                                   "del proyecto importado?")
+                        .arg(institucion.nombre),
+                    kConfirmacion, TTipoDialogo::Confirmacion,
+                    {QStringLiteral("&Si"), QStringLiteral("&No")},
+                    TBotonDialogo::Si | TBotonDialogo::No, TBotonDialogo::No) != TBotonDialogo::Si)
+                break;
+            informe += importacion->DepurarInstitucion(institucion);
+            if (raiz == QLatin1String("beneficiaria"))
+                institucionBeneficiariaTab_->LoadBeneficiaria(importacion->Origen());
+            else if (raiz == QLatin1String("dependencia"))
+                dependenciaTab_->LoadDependencia(importacion->Origen());
+            else
+                unidadEjecutoraTab_->LoadEjecutora(importacion->Origen());
+            copiadas.append(institucion.nombre);
+            SetVerified(false);
+            MarcarEdicion();
+        }
+    }
+    QString resumen = QStringLiteral("Se importaron %1 de %2 personas elegidas.")
+                          .arg(importadas)
+                          .arg(elegidas.size());
+    if (!copiadas.isEmpty())
+        resumen += QStringLiteral("\nInstituciones copiadas: %1 (se guardan con \"Guardar\").")
+                       .arg(copiadas.join(QStringLiteral(", ")));
+    if (!informe.isEmpty())
+        resumen += QStringLiteral("\n\n") + informe.join(QLatin1Char('\n'));
+    Dialogos().ShowInformation(resumen);
 }

@@ -83,6 +83,9 @@ class TForm1 : public QMainWindow {
     void VerificarMenuItemClick();
     // "Generar carátula": the cover pages of the stored project, when it is verified.
     void CaratulaMenuItemClick();
+    // "Importar de otro proyecto...": group members and institutions of an earlier application,
+    // from its "proyecto.xml" or its package, as the user chooses them.
+    void ImportarMenuItemClick();
     void HidePageTabs();
     static void FillNumberItems(QComboBox* pickList, const QString& count);
     // The call selection: the chosen call's descriptor becomes the current call and the form
@@ -145,6 +148,7 @@ class TForm1 : public QMainWindow {
     QAction* VerificarMenuItem_ = nullptr;
     QAction* CaratulaMenuItem_ = nullptr;
     QAction* ExportarMenuItem_ = nullptr;
+    QAction* ImportarMenuItem_ = nullptr;
     QAction* SalirMenuItem_ = nullptr;
     QAction* Acercade1_ = nullptr;
 

@@ -1,6 +1,7 @@
 #include "UProyectoGrande.h"
 
 #include "document/UXMLProject.h"
+#include "ids/UCuitWeb.h"
 #include "pages/UGrupo.h"
 
 #include <QDir>
@@ -75,6 +76,16 @@ QString TProyectoGrande::LongText(int length, int seed) {
 }
 
 QString TProyectoGrande::Cuil(int number) {
+    // The first prefix and check digit that pass the check, as a real CUIL does.
+    for (const char* prefix : {"20", "23", "27", "24"}) {
+        const QString base =
+            QString::fromLatin1(prefix) + QStringLiteral("%1").arg(number, 8, 10, QLatin1Char('0'));
+        for (int digit = 0; digit <= 9; ++digit) {
+            const QString cuil = base + QString::number(digit);
+            if (TCuitWeb().IsValidCuit(cuil))
+                return cuil;
+        }
+    }
     return QStringLiteral("20%1").arg(number, 8, 10, QLatin1Char('0')) + QLatin1Char('3');
 }
 

@@ -11,7 +11,7 @@ class TProyectoGrande {
   public:
     // A text of that length made of one long sentence repeated, with accents.
     static QString LongText(int length, int seed);
-    // A CUIL for the number: "20", eight digits, "3".
+    // A CUIL that passes the check, for the number: a prefix, eight digits, the check digit.
     static QString Cuil(int number);
 
     // The parts a store leaves alone: the persons (the first `responsables` in the responsible

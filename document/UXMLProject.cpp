@@ -428,7 +428,19 @@ TXMLProject::TXMLProject(const QString& fileName)
     if (!file.open(QIODevice::ReadOnly))
         throw EXMLError(QStringLiteral("No se pudo leer el archivo \"%1\": %2")
                             .arg(fileName_, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    Parse(file.readAll());
+}
+
+TXMLProject::TXMLProject(const QString& name, const QByteArray& bytes)
+    : fileName_(name), document_(std::make_unique<pugi::xml_document>()) {
+    Parse(bytes);
+}
+
+std::unique_ptr<TXMLProject> TXMLProject::FromBytes(const QByteArray& bytes, const QString& name) {
+    return std::unique_ptr<TXMLProject>(new TXMLProject(name, bytes));
+}
+
+void TXMLProject::Parse(const QByteArray& bytes) {
     const std::string unreadable = UnreadableEncoding(bytes.constData(), size_t(bytes.size()));
     if (!unreadable.empty())
         throw EXMLError(QStringLiteral("El archivo \"%1\" está escrito en la codificación \"%2\", "

@@ -2,6 +2,7 @@
 
 #include "document/UErrores.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -72,6 +73,9 @@ class TXMLProject {
     // encoding the program cannot read exactly, or nests deeper than it can); otherwise starts an
     // empty document with the root element "import", marked modified.
     explicit TXMLProject(const QString& fileName);
+    // A document read from bytes held in memory (an entry of a zip file), for reading only:
+    // the name stands for it in messages, and it must be discarded, never saved.
+    static std::unique_ptr<TXMLProject> FromBytes(const QByteArray& bytes, const QString& name);
     ~TXMLProject();
     TXMLProject(const TXMLProject&) = delete;
     TXMLProject& operator=(const TXMLProject&) = delete;
@@ -110,6 +114,9 @@ class TXMLProject {
 
   private:
     friend class TXMLNode;
+    TXMLProject(const QString& name, const QByteArray& bytes);
+    // Reads the file's bytes into the document; EXMLError when they do not parse.
+    void Parse(const QByteArray& bytes);
     pugi::xml_node_struct* FindPath(const QString& path);
     pugi::xml_node_struct* Root() const;
     void RequireOpen() const;

@@ -60,6 +60,14 @@ TFichaPersona TFichaPersona::Read(TGrupo& grupo, const QString& cuil) {
     return ficha;
 }
 
+TFichaPersona TFichaPersona::ReadNode(const TXMLNode& participante) {
+    TFichaPersona ficha;
+    ficha.cuil_ = participante.Attribute(QStringLiteral("cuil"));
+    for (const QString& campo : Campos())
+        ficha.valores_.insert(campo, TGrupo::FieldOf(participante, campo));
+    return ficha;
+}
+
 TFichaPersona TFichaPersona::ReadFile(const QString& fileName, const QString& grupo,
                                       const QString& cuil) {
     TXMLProject project(fileName);
@@ -74,6 +82,12 @@ void TFichaPersona::Store(TGrupo& grupo) const {
     grupo.SelectParticipante(cuil_);
     for (const QString& campo : Campos())
         grupo.SetField(campo, Valor(campo));
+}
+
+void TFichaPersona::StoreNuevo(TGrupo& grupo) const {
+    grupo.AppendParticipante(cuil_);
+    for (const QString& campo : Campos())
+        grupo.AppendField(campo, Valor(campo));
 }
 
 void TFichaPersona::StoreFile(const QString& fileName, const QString& grupo) const {

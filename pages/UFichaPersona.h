@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class TGrupo;
+class TXMLNode;
 
 // The record of one person of a group as the person page edits it: the CUIL, which is the
 // person's key in the group, and the value of every field element. A light value, filled from
@@ -28,6 +29,8 @@ class TFichaPersona {
     // The person of the group with that CUIL (appended, without fields, when the group has
     // none), every field as stored.
     static TFichaPersona Read(TGrupo& grupo, const QString& cuil);
+    // The person of that element of a group, every field as stored.
+    static TFichaPersona ReadNode(const TXMLNode& participante);
     // Reads the person from the file without writing it.
     static TFichaPersona ReadFile(const QString& fileName, const QString& grupo,
                                   const QString& cuil);
@@ -36,6 +39,9 @@ class TFichaPersona {
     // Campos(); only values that differ are written, so an empty field never stored before
     // leaves no element.
     void Store(TGrupo& grupo) const;
+    // Appends the person to the group, for a caller that knows the group does not have its CUIL,
+    // with the fields as Store writes them.
+    void StoreNuevo(TGrupo& grupo) const;
     // Stores the person into the file's group and writes the file, even when nothing changed,
     // keeping the previous one as the ".bak" copy. The file is unchanged when this fails.
     void StoreFile(const QString& fileName, const QString& grupo) const;

@@ -28,6 +28,10 @@ void TGrupo::SelectParticipante(const QString& cuil) {
     current_ = FindByCuil(cuil);
     if (!current_.IsNull())
         return;
+    AppendParticipante(cuil);
+}
+
+void TGrupo::AppendParticipante(const QString& cuil) {
     current_ = Element().AppendChild(kParticipante);
     current_.SetAttribute(kCuil, cuil);
 }
@@ -58,6 +62,12 @@ void TGrupo::SetField(const QString& name, const QString& value) {
         field = current_.AppendChild(name);
     field.RemoveAllChildren();
     document_.AppendText(field, value);
+}
+
+void TGrupo::AppendField(const QString& name, const QString& value) {
+    if (current_.IsNull() || value.isEmpty())
+        return;
+    document_.AppendText(current_.AppendChild(name), value);
 }
 
 int TGrupo::Count() const {

@@ -30,6 +30,9 @@ class TGrupo {
     // Makes the first person with that CUIL the current one; appends a new person with that
     // CUIL (and no fields) when there is none.
     void SelectParticipante(const QString& cuil);
+    // Appends a new person with that CUIL and makes it the current one, for a caller that knows
+    // the group does not have the CUIL yet.
+    void AppendParticipante(const QString& cuil);
     // Removes the first person with that CUIL; nothing when there is none. When that person was
     // the current one, there is no current person afterwards.
     void DeleteParticipante(const QString& cuil);
@@ -50,6 +53,9 @@ class TGrupo {
     // document modified (text nodes never do), so callers save with force.
     void SetField(const QString& name, const QString& value);
 
+    // Appends the field to the current person without looking for it first, for a person just
+    // appended: what SetField writes there, and nothing for an empty value.
+    void AppendField(const QString& name, const QString& value);
     // Number of persons: every child element of the group, whatever its name.
     int Count() const;
     // The CUIL of every person, in document order (empty for a person without the attribute).

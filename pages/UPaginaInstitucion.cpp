@@ -55,6 +55,20 @@ void TPaginaInstitucion::FillPickLists() {
     FillPickList(provinciaComboBox_, ListaProvincias().Names());
 }
 
+bool TPaginaInstitucion::TieneDatos() const {
+    for (const QLineEdit* edit : findChildren<QLineEdit*>()) {
+        // A pick list's own line counts through its pick list.
+        if (qobject_cast<const QComboBox*>(edit->parentWidget()) == nullptr &&
+            !edit->text().trimmed().isEmpty())
+            return true;
+    }
+    for (const QComboBox* pickList : findChildren<QComboBox*>()) {
+        if (pickList->currentIndex() >= 0 && !pickList->currentText().isEmpty())
+            return true;
+    }
+    return false;
+}
+
 QFormLayout* TPaginaInstitucion::AddSection(const QString& caption) {
     auto* box = new QGroupBox(caption);
     auto* form = new QFormLayout(box);

@@ -18,6 +18,8 @@ class TPaginaInstitucion : public QWidget {
   public:
     // Replaces the items of the country and province pick lists by the code lists' names.
     virtual void FillPickLists();
+    // True when any field of the page holds a value.
+    bool TieneDatos() const;
 
   protected:
     struct TDatos {

@@ -37,6 +37,7 @@ TEST_F(VentanaTest, MenuItemsWithCaptionsAndShortcuts) {
         {"Archivo1", "VerificarMenuItem", "Verificar", "Ctrl+Shift+V"},
         {"Archivo1", "CaratulaMenuItem", "Generar carátula", "Ctrl+Shift+C"},
         {"Archivo1", "ExportarMenuItem", "Enviar el proyecto", "Ctrl+Shift+E"},
+        {"Archivo1", "ImportarMenuItem", "Importar de otro proyecto...", ""},
         {"Archivo1", "", "", ""}, // separator
         {"Archivo1", "SalirMenuItem", "Salir", "Alt+F4"},
         {"Ayuda1", "Acercade1", "Acerca de...", ""},

@@ -68,3 +68,16 @@ QString TDialogosGuion::NextPath(const QString& title) {
     paths_.pop_front();
     return path;
 }
+
+QList<int> TDialogosGuion::ChooseItems(const QString& title, const QString& message,
+                                       const QStringList& items) {
+    shown_.push_back({TDialogoMostrado::TClase::Lista, message, title, {}, items, {}, {}});
+    offered_ = items;
+    if (items_.empty()) {
+        ADD_FAILURE() << "Unexpected list: " << message.toStdString();
+        return {};
+    }
+    const QList<int> answer = items_.front();
+    items_.pop_front();
+    return answer;
+}

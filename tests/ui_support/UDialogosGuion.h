@@ -7,7 +7,7 @@
 
 // One dialog the window showed.
 struct TDialogoMostrado {
-    enum class TClase { Mensaje, Informacion, Error, Archivo, Carpeta };
+    enum class TClase { Mensaje, Informacion, Error, Archivo, Carpeta, Lista };
     TClase clase;
     QString text; // message, notice text, or the chooser's title
     QString title;
@@ -25,7 +25,9 @@ class TDialogosGuion : public TDialogos {
     void Answer(TBotonDialogo button) { answers_.push_back(button); }
     // The answer to the next file or folder chooser; empty for cancel.
     void AnswerPath(const QString& path) { paths_.push_back(path); }
-    int PendingAnswers() const { return int(answers_.size() + paths_.size()); }
+    // The items checked in the next list to choose from; none for cancel.
+    void AnswerItems(const QList<int>& items) { items_.push_back(items); }
+    int PendingAnswers() const { return int(answers_.size() + paths_.size() + items_.size()); }
 
     const std::vector<TDialogoMostrado>& Shown() const { return shown_; }
     // Texts of the dialogs shown of one kind of dialog, in order.
@@ -40,11 +42,17 @@ class TDialogosGuion : public TDialogos {
     QString ChooseFile(const QString& title, const QString& startFolder,
                        const QString& filter) override;
     QString ChooseFolder(const QString& title, const QString& startFolder) override;
+    QList<int> ChooseItems(const QString& title, const QString& message,
+                           const QStringList& items) override;
+    // The items offered by the last list to choose from.
+    const QStringList& OfferedItems() const { return offered_; }
 
   private:
     QString NextPath(const QString& title);
 
     std::deque<TBotonDialogo> answers_;
     std::deque<QString> paths_;
+    std::deque<QList<int>> items_;
+    QStringList offered_;
     std::vector<TDialogoMostrado> shown_;
 };
