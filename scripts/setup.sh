@@ -6,7 +6,8 @@ packages=(
   qt6-base-dev qt6-translations-l10n
   libpugixml-dev libminizip-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth zip unzip locales
+  qt6-svg-dev
+  xvfb xauth xdotool desktop-file-utils zip unzip locales
   libxml2-utils python3
 )
 missing=()

@@ -1,10 +1,9 @@
+#include "app/UInicioAplicacion.h"
 #include "ui_support/UDialogosGuion.h"
 
 #include <QApplication>
 
 #include <gtest/gtest.h>
-
-#include <clocale>
 
 // The window tests run without a display unless one is asked for.
 int main(int argc, char** argv) {
@@ -12,7 +11,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");
+    // The same start as the program's: translations, numbers in the C format, the icon.
+    IniciarAplicacion(app);
     // Tests close windows without ending the program.
     QApplication::setQuitOnLastWindowClosed(false);
     // No test may ever wait for a person: a dialog nobody scripted fails instead.
