@@ -3,6 +3,7 @@
 #include "app/UAbrirConPrograma.h"
 #include "app/UDialogos.h"
 #include "cover/UCaratula.h"
+#include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
 
@@ -25,7 +26,7 @@ void TGeneradorCaratula::CaratulaMenuItemClick(bool verified, const TConfiguraci
         return;
     }
     // The pages come from the stored file, never from the pages being edited.
-    auto document = std::make_shared<TXMLProject>(WorkingFolder() + QStringLiteral("proyecto.xml"));
+    auto document = std::make_shared<TXMLProject>(TArchivoProyecto::Nombre());
     QTimer::singleShot(0, this,
                        [this, document, &configuracion] { Generate(*document, configuracion); });
 }

@@ -20,6 +20,8 @@
 #include "document/UCarpetaTrabajo.h"
 #include "document/URecuperacion.h"
 #include "document/UXMLProject.h"
+#include "pages/UDescripcionTecnica.h"
+#include "pages/UDetallePresupuesto.h"
 #include "pages/UGrupo.h"
 #include "pages/UImportacion.h"
 #include "pages/UPaginaBeneficiaria.h"
@@ -30,7 +32,6 @@
 #include "pages/UPaginaDatosGenerales.h"
 #include "pages/UPaginaDependencia.h"
 #include "pages/UPaginaDescripcionTecnica.h"
-#include "pages/UPaginaDetallePresupuesto.h"
 #include "pages/UPaginaEjecutora.h"
 #include "pages/UPaginaEnviar.h"
 #include "pages/UPaginaGrupos.h"
@@ -75,30 +76,6 @@ constexpr int kIntervaloRecuperacion = 2 * 60 * 1000;
 constexpr int kPanelWidth = 273;
 // Width the section panel gets back when it is shown after the splitter collapsed it.
 constexpr int kRestoredPanelWidth = 270;
-
-// The section list and the form page each item shows.
-struct TSeccion {
-    const char16_t* text;
-    const char* page;
-};
-constexpr TSeccion kSecciones[] = {
-    {u"Convocatoria", "convocatoriaTab"},
-    {u"Datos Generales", "datosGeneralesTab"},
-    {u"Resumen del Proyecto", "resumenDelProyectoTab"},
-    {u"Impacto del Proyecto", "impactoDelProyectoTab"},
-    {u"Datos Complementarios", "datosComplementariosTab"},
-    {u"Detalle del Presupuesto del Proyecto ", "detalleDelPresupuestoDelProyectoTab"},
-    {u"Justificación Subsidio", "subsidioSolicitadoTab"},
-    {u"Contraparte", "contraparteTab"},
-    {u"Otros Recursos", "otrosRecursosTab"},
-    {u"Institución Beneficiaria", "institucionBeneficiariaTab"},
-    {u"Dependencia", "dependenciaTab"},
-    {u"Unidad Ejecutora", "unidadEjecutoraTab"},
-    {u"Conformación del Grupo Responsable", "conformacionDelGrupoTab"},
-    {u"Conformación del Grupo Colaborador", "conformacionDelGrupoTab"},
-};
-constexpr int kGrupoResponsable = 12;
-constexpr int kGrupoColaborador = 13;
 
 } // namespace
 
@@ -256,8 +233,6 @@ QWidget* TForm1::BuildEditarTab() {
     page->setObjectName(QStringLiteral("editarTab"));
 
     seccionesPanel_ = new TPanelSecciones;
-    for (const TSeccion& seccion : kSecciones)
-        seccionesPanel_->seccionList()->addItem(QString::fromUtf16(seccion.text));
     connect(seccionesPanel_->seccionList(), &QListWidget::itemSelectionChanged, this,
             &TForm1::seccionListClick);
     connect(seccionesPanel_->seccionList(), &QListWidget::itemClicked, this,
@@ -338,6 +313,30 @@ QWidget* TForm1::BuildEditarTab() {
     connect(conformacionDelGrupoTab_, &TPaginaGrupos::grupoModificado, this,
             [this] { SetVerified(false); });
     AddFormPage(textosTab_ = new TPaginaTextos, QStringLiteral("#Textos"));
+
+    // The section list and the form page each item shows; both group items show the group
+    // page, each with its own list.
+    secciones_ = {
+        {QStringLiteral("Convocatoria"), convocatoriaTab_},
+        {QStringLiteral("Datos Generales"), datosGeneralesTab_},
+        {QStringLiteral("Resumen del Proyecto"), resumenDelProyectoTab},
+        {QStringLiteral("Impacto del Proyecto"), impactoDelProyectoTab_},
+        {QStringLiteral("Datos Complementarios"), datosComplementariosTab},
+        {QStringLiteral("Detalle del Presupuesto del Proyecto "),
+         detalleDelPresupuestoDelProyectoTab_},
+        {QStringLiteral("Justificación Subsidio"), subsidioSolicitadoTab},
+        {QStringLiteral("Contraparte"), contraparteTab},
+        {QStringLiteral("Otros Recursos"), otrosRecursosTab},
+        {QStringLiteral("Institución Beneficiaria"), institucionBeneficiariaTab_},
+        {QStringLiteral("Dependencia"), dependenciaTab_},
+        {QStringLiteral("Unidad Ejecutora"), unidadEjecutoraTab_},
+        {QStringLiteral("Conformación del Grupo Responsable"), conformacionDelGrupoTab_,
+         TPaginaGrupos::kResponsableSheet},
+        {QStringLiteral("Conformación del Grupo Colaborador"), conformacionDelGrupoTab_,
+         TPaginaGrupos::kColaboradorSheet},
+    };
+    for (const TItemSeccion& seccion : secciones_)
+        seccionesPanel_->seccionList()->addItem(seccion.texto);
 
     auto* pages = new QWidget;
     pages->setObjectName(QStringLiteral("paginasPanel"));
@@ -485,8 +484,7 @@ void TForm1::EscribirPaginas(TXMLProject& project) {
                                                             QStringLiteral("areaaltaprioridad")));
 
     // 4. The attached file's name, the destination folder and the verified state.
-    project.SetAttribute(QStringLiteral("descripcionTecnica/"), QStringLiteral("file"),
-                         descripcionTecnicaTab_->AttachedName());
+    TDescripcionTecnica::GuardarNombre(project, descripcionTecnicaTab_->AttachedName());
     project.SetAttribute(QStringLiteral("exportarFolder/"), QStringLiteral("file"),
                          exportarTab_->Folder());
     TArchivoProyecto::SetVerificado(project, IsVerified());
@@ -554,8 +552,7 @@ void TForm1::LoadProject(const QString& fileName) {
     Paso([&] { datosGeneralesTab_->LoadDatosGenerales(project); });
     // 5. A stored name whose copy is gone shows nothing attached.
     Paso([&] {
-        descripcionTecnicaTab_->ShowAttachedName(project.GetAttribute(
-            QStringLiteral("descripcionTecnica/"), QStringLiteral("file"), QString()));
+        descripcionTecnicaTab_->ShowAttachedName(TDescripcionTecnica::NombreGuardado(project));
     });
     // 6.
     Paso([&] {
@@ -669,21 +666,17 @@ void TForm1::seccionListClick() {
         return;
     // Leaving a section with edits pending refreshes the recovery copy.
     EscribirRecuperacion();
-    const int index = list->row(selected.first());
-    if (QWidget* page =
-            PageControl_->findChild<QWidget*>(QString::fromLatin1(kSecciones[index].page)))
-        PageControl_->setCurrentWidget(page);
+    const TItemSeccion& seccion = secciones_.at(list->row(selected.first()));
+    PageControl_->setCurrentWidget(seccion.pagina);
     // The budget item also shows the budget's table view, dropping a line being edited.
-    if (PageControl_->currentWidget() == detalleDelPresupuestoDelProyectoTab_)
+    if (seccion.pagina == detalleDelPresupuestoDelProyectoTab_)
         detalleDelPresupuestoDelProyectoTab_->ShowVista();
     // The two group items choose the group page's list.
-    if (index == kGrupoResponsable)
-        conformacionDelGrupoTab_->ShowSheet(TPaginaGrupos::kResponsableSheet);
-    else if (index == kGrupoColaborador)
-        conformacionDelGrupoTab_->ShowSheet(TPaginaGrupos::kColaboradorSheet);
+    if (seccion.hoja >= 0)
+        conformacionDelGrupoTab_->ShowSheet(seccion.hoja);
 
     // Both group items show the same page: the label names the group instead.
-    if (index == kGrupoResponsable || index == kGrupoColaborador)
+    if (seccion.hoja >= 0)
         seccionLabel_->setText(selected.first()->text());
     else
         seccionLabel_->setText(PageControl_->tabText(PageControl_->currentIndex()));
@@ -905,13 +898,11 @@ void TForm1::IrADestino(const TDestino& destino) {
     // The section that holds the field, chosen as the user would in the section list; the
     // collaborating group's list is the second item of the group page.
     QListWidget* list = seccionesPanel_->seccionList();
-    for (int index = 0; index < int(std::size(kSecciones)); ++index) {
-        QWidget* page =
-            PageControl_->findChild<QWidget*>(QString::fromLatin1(kSecciones[index].page));
-        if (page == nullptr || !page->isAncestorOf(campo))
+    for (int index = 0; index < int(secciones_.size()); ++index) {
+        const TItemSeccion& seccion = secciones_.at(index);
+        if (!seccion.pagina->isAncestorOf(campo))
             continue;
-        if (index == kGrupoResponsable &&
-            campo->objectName() == QLatin1String("grupoColaboradorStringGrid"))
+        if (seccion.hoja >= 0 && seccion.hoja != conformacionDelGrupoTab_->ListSheetOf(campo))
             continue;
         list->setCurrentRow(index);
         seccionListClick();

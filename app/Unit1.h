@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -161,6 +162,13 @@ class TForm1 : public QMainWindow {
 
     QSplitter* Splitter1_ = nullptr;
     TPanelSecciones* seccionesPanel_ = nullptr;
+    // An item of the section list: the form page it shows and, for the group page, its list.
+    struct TItemSeccion {
+        QString texto;
+        QWidget* pagina;
+        int hoja = -1;
+    };
+    std::vector<TItemSeccion> secciones_;
     QLabel* seccionLabel_ = nullptr;
     QLabel* cargaIncompletaLabel_ = nullptr;
     TEtiquetaClic* Label100_ = nullptr;

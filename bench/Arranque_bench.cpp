@@ -6,7 +6,7 @@
 // a bare window of the same run. Peak memory is each child's maximum resident set.
 // Run: build/bench/Arranque_bench [runs]
 #include "UMedicion.h"
-#include "UProyectoGrande.h"
+#include "support/UProyectoGrande.h"
 
 #include <QDir>
 #include <QDirIterator>

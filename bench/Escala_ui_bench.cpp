@@ -6,7 +6,6 @@
 // at 3000 (and at 30) with that at 300 of the same run.
 // Run: build/bench/Escala_ui_bench [runs]
 #include "UMedicion.h"
-#include "UProyectoGrande.h"
 #include "config/UConfiguracion.h"
 #include "cover/UCaratula.h"
 #include "document/UCarpetaTrabajo.h"
@@ -16,6 +15,7 @@
 #include "pages/UPaginaGrupos.h"
 #include "pages/UPaginaPresupuesto.h"
 #include "rules/URestricciones.h"
+#include "support/UProyectoGrande.h"
 
 #include <QApplication>
 #include <QDir>

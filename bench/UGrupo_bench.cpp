@@ -3,10 +3,10 @@
 // project that already holds 300 persons with full CVs, beside a bare TXMLProject load plus
 // forced save of the same document. Run: build/bench/UGrupo_bench [runs]
 #include "UMedicion.h"
-#include "UProyectoGrande.h"
 #include "document/UXMLProject.h"
 #include "pages/UFichaPersona.h"
 #include "pages/UGrupo.h"
+#include "support/UProyectoGrande.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

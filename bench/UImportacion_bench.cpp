@@ -1,11 +1,11 @@
 // Importing the 300 persons (full CVs) of a 5 MB package into an empty project, beside a bare
 // load and save of the same project; runs alternated, ratios paired run by run. Goal: 2x.
 #include "UMedicion.h"
-#include "UProyectoGrande.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
 #include "package/KZip.h"
 #include "pages/UImportacion.h"
+#include "support/UProyectoGrande.h"
 
 #include <QCoreApplication>
 #include <QFile>

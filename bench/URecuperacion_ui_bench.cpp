@@ -2,11 +2,11 @@
 // written when the user leaves a section with edits pending, beside a bare load and save of the
 // same document; runs alternated, ratios paired run by run. Goal: the copy well under 50 ms.
 #include "UMedicion.h"
-#include "UProyectoGrande.h"
 #include "app/Unit1.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/URecuperacion.h"
 #include "document/UXMLProject.h"
+#include "support/UProyectoGrande.h"
 
 #include <QApplication>
 #include <QFileInfo>

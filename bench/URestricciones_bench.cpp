@@ -6,12 +6,13 @@
 // a bare TXMLProject load plus Save(true) of the same document.
 // Run: build/bench/URestricciones_bench [runs]
 #include "UMedicion.h"
-#include "UProyectoGrande.h"
 #include "config/UConfiguracion.h"
 #include "config/URegional.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
 #include "rules/UVerificacion.h"
+#include "support/UProyectoGrande.h"
+#include "support/UProyectoPrueba.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,27 +31,16 @@ constexpr int kLineas = 300;
 constexpr int kPersonas = 300;
 const QString kConvocatoria = QStringLiteral("Convocatoria A");
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
-    QTemporaryDir dir;
-    SetWorkingFolder(dir.path());
+    TCarpetaPrueba carpeta;
     SetRegional(std::make_unique<TConfiguracionRegionalFija>(QLatin1Char('.'),
                                                              QStringLiteral("dd/MM/yyyy")));
-    WriteFile(dir.filePath(QStringLiteral("config.xml")),
-              "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<config><convocatorias>"
-              "<c caption=\"Convocatoria A\" file=\"a.xml\" type=\"ROVA-I-A\"/>"
-              "</convocatorias></config>\r\n");
-    WriteFile(dir.filePath(QStringLiteral("desctec/desc.pdf")), "%PDF-1.4\n");
-    const QString file = dir.filePath(QStringLiteral("proyecto.xml"));
+    carpeta.WriteConfig();
+    carpeta.WriteFile(QStringLiteral("desctec/desc.pdf"), "%PDF-1.4\n");
+    const QString file = carpeta.ProyectoPath();
     TProyectoGrande::Build(file, kConvocatoria, kPersonas, kLineas);
     TConfiguracion configuracion;
     configuracion.Open();

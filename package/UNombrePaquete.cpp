@@ -1,5 +1,6 @@
 #include "package/UNombrePaquete.h"
 
+#include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UErrores.h"
 #include "document/UXMLProject.h"
@@ -22,7 +23,7 @@ bool IsFileName(const QString& name) {
 } // namespace
 
 QString GetPackageName() {
-    const QString path = WorkingFolder() + QStringLiteral("proyecto.xml");
+    const QString path = TArchivoProyecto::Nombre();
     // Opening a missing file would start an empty document; there is no package without one.
     if (!QFileInfo(path).isFile())
         throw EVelornError(QStringLiteral("No se encontró el archivo \"proyecto.xml\"."));

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "pages/UPresupuestoItem.h"
+#include "pages/URenglonPresupuesto.h"
 
 #include <QString>
 
+#include <array>
 #include <vector>
 
 class TPresupuestoItemValor;
@@ -15,6 +17,20 @@ using TPresupuestoItems = std::vector<TPresupuestoItem>;
 // Every child of "project/document/properties/presupuesto/" (created when missing), in
 // document order, the computed rows included; a missing attribute reads as empty text.
 TPresupuestoItems ReadPresupuestoItems(TXMLProject& document);
+
+// The years a project's budget has lines for.
+inline constexpr int kAniosPresupuesto = 3;
+using TPresupuestoPorAnio = std::array<TRenglones, kAniosPresupuesto>;
+
+// The lines the user entered for years 1 to 3, in stored order, amounts in the regional form
+// whatever decimal separator they were stored with. The computed rows and rows of any other
+// year are left out.
+TPresupuestoPorAnio ReadRenglonesPresupuesto(TXMLProject& document);
+
+// Replaces the stored budget: for each year included (1 to 3), its lines followed by its two
+// computed rows, the administration expense and the annual total (TotalesDeAnio).
+void WritePresupuesto(TXMLProject& document, const TPresupuestoPorAnio& anios,
+                      const std::array<bool, kAniosPresupuesto>& incluidos);
 
 // The rows entered by the user (TPresupuestoItem::IsRegular), order kept.
 TPresupuestoItems RegularItems(const TPresupuestoItems& items);

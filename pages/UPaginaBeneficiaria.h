@@ -2,7 +2,7 @@
 
 #include "pages/UPaginaInstitucion.h"
 
-class QLabel;
+class TCampoCuit;
 
 // The page "Institución Beneficiaria" (institucionBeneficiariaTab), stored under
 // "beneficiaria/document/properties/" with the legal address: identification, address, the
@@ -12,20 +12,14 @@ class TPaginaBeneficiaria : public TPaginaInstitucion {
   public:
     explicit TPaginaBeneficiaria(QWidget* parent = nullptr);
 
-    void FillPickLists() override;
-
-    // Writes every field, then the CUIT/CUIL as typed and the three organisation choices.
-    void SaveBeneficiaria(TXMLProject& project) const;
-    void LoadBeneficiaria(TXMLProject& project);
+    // Every field, the CUIT/CUIL as typed and the three organisation choices last.
+    void SaveBeneficiaria(TXMLProject& project) const { SaveInstitucion(project); }
+    void LoadBeneficiaria(TXMLProject& project) { LoadInstitucion(project); }
 
     // The focus left the CUIT/CUIL field: the red label beside it says whether the number is
     // valid. The number stays as typed.
     void benCuitEditExit();
 
   private:
-    QLineEdit* benCuitEdit_;
-    QLabel* benCuilInvalidoLabel_;
-    QComboBox* benTipoInstitucionComboBox_;
-    QComboBox* benTipoGestionComboBox_;
-    QComboBox* benRegionComboBox_;
+    TCampoCuit* cuit_;
 };

@@ -4,33 +4,18 @@
 #include "app/UGrupoAyuda.h"
 #include "config/UConfiguracion.h"
 #include "document/UEnteros.h"
-#include "document/UXMLProject.h"
-#include "pages/UListasCodigo.h"
-#include "pages/UPaginaContadorCaracteres.h"
-#include "pages/UPaginaEditLimitado.h"
+#include "pages/UContadorCaracteres.h"
+#include "pages/UEditLimitado.h"
+#include "pages/UEnlaceRegistro.h"
 #include "pages/UPaginaListas.h"
 #include "pages/UPaginaPresupuesto.h"
+#include "pages/URegistroDatosGenerales.h"
 
 #include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
 
 namespace {
-
-const QString kProperties = QStringLiteral("project/document/properties/");
-const QString kAreaPrincipal = kProperties + QStringLiteral("areatematica/principal/");
-const QString kAreaSecundaria = kProperties + QStringLiteral("areatematica/secundaria/");
-const QString kTitle = kProperties + QStringLiteral("title/");
-const QString kAreaPrioritaria = kProperties + QStringLiteral("areaaltaprioridad/");
-const QString kDuracion = kProperties + QStringLiteral("duracion/");
-const QString kPais = kProperties + QStringLiteral("ubicacion/pais/");
-const QString kProvincia = kProperties + QStringLiteral("ubicacion/provincia/");
-const QString kIdioma = kProperties + QStringLiteral("idiomas/principal/text/");
-
-const QString kCode = QStringLiteral("code");
-const QString kText = QStringLiteral("text/");
-const QString kLang = QStringLiteral("lang");
-const QString kEs = QStringLiteral("es");
 
 constexpr int kMaxTitulo = 256;
 // Characters a pick list shows at least.
@@ -44,19 +29,6 @@ QComboBox* NewPickList(const QString& name, const QStringList& items = {}) {
     pickList->setMinimumContentsLength(kMinimoVisible);
     FillPickList(pickList, items);
     return pickList;
-}
-
-// A choice from a code list: its code on the element, its name in the element's "text".
-void SaveCoded(TXMLProject& project, const QString& path, const QString& code,
-               const QString& name) {
-    project.ForceAttribute(path, kCode, code);
-    project.ForceAttribute(path + kText, kLang, kEs);
-    project.SetCData(path + kText, name);
-}
-
-void SaveChoice(TXMLProject& project, const QString& path, const TListaCodigos& lista,
-                const QComboBox* pickList) {
-    SaveCoded(project, path, lista.CodeForName(pickList->currentText()), pickList->currentText());
 }
 
 } // namespace
@@ -97,10 +69,7 @@ TPaginaDatosGenerales::TPaginaDatosGenerales(TPaginaPresupuesto* presupuesto, QW
 }
 
 void TPaginaDatosGenerales::FillPickLists() {
-    FillPickList(areaTematicaComboBox_, ListaAreasTematicas().Names());
-    FillPickList(areaTematicaSecundariaComboBox_, ListaAreasTematicas().Names());
-    FillPickList(areaPrioritariaComboBox_, ListaAreasPrioritarias().Names());
-    FillPickList(provinciaComboBox_, ListaProvincias().Names());
+    LlenarListasRegistro(RegistroDatosGenerales(), this);
 }
 
 void TPaginaDatosGenerales::SetDuraciones(const QString& duracionMaxima) {
@@ -125,31 +94,17 @@ void TPaginaDatosGenerales::ApplyConvocatoria(const TConfiguracion& configuracio
 }
 
 void TPaginaDatosGenerales::SaveDatosGenerales(TXMLProject& project, bool prioridadRegional) const {
-    SaveChoice(project, kAreaPrincipal, ListaAreasTematicas(), areaTematicaComboBox_);
-    SaveChoice(project, kAreaSecundaria, ListaAreasTematicas(), areaTematicaSecundariaComboBox_);
-    project.ForceAttribute(kTitle, QStringLiteral("edit"), QStringLiteral("yes"));
-    project.SetCData(kTitle, tituloEdit_->text());
-    if (prioridadRegional)
-        SaveChoice(project, kAreaPrioritaria, ListaAreasPrioritarias(), areaPrioritariaComboBox_);
-    else
-        SaveCoded(project, kAreaPrioritaria, QString(), QStringLiteral("No Aplica"));
-    project.SetCData(kDuracion, duracionComboBox_->currentText());
-    SaveCoded(project, kPais, QStringLiteral("AR"), QStringLiteral("Argentina"));
-    SaveChoice(project, kProvincia, ListaProvincias(), provinciaComboBox_);
-    project.SetCData(kIdioma, QStringLiteral("Español"));
+    TRegistroCampos registro = RegistroDatosGenerales(prioridadRegional);
+    TomarRegistro(registro, this);
+    registro.Escribir(project);
 }
 
 void TPaginaDatosGenerales::LoadDatosGenerales(TXMLProject& project) {
-    SelectItemByText(areaTematicaComboBox_, project.GetText(kAreaPrincipal + kText, QString()));
-    SelectItemByText(areaTematicaSecundariaComboBox_,
-                     project.GetText(kAreaSecundaria + kText, QString()));
-    SelectItemByText(provinciaComboBox_, project.GetText(kProvincia + kText, QString()));
-    tituloEdit_->setText(project.GetText(kTitle, QString()));
-    SelectItemByText(areaPrioritariaComboBox_,
-                     project.GetText(kAreaPrioritaria + kText, QString()));
+    TRegistroCampos registro = RegistroDatosGenerales();
+    registro.Leer(project);
     // An empty stored duration is none chosen, not one year: the budget then shows every year
     // that holds lines, and the next store keeps them.
-    SelectItemByText(duracionComboBox_, project.GetText(kDuracion, QString()));
+    MostrarRegistro(registro, this);
     duracionComboBoxChange();
 }
 

@@ -1,8 +1,9 @@
 #include "pages/UPaginaDependencia.h"
 
+#include "pages/URegistroInstitucion.h"
+
 TPaginaDependencia::TPaginaDependencia(QWidget* parent)
     : TPaginaInstitucion({QStringLiteral("dependenciaTab"), QStringLiteral("dep"),
                           QStringLiteral("dependencia"),
-                          QStringLiteral("Denominación (completa y sin abreviaturas)"),
-                          QStringLiteral("POSTAL"), QStringLiteral("Domicilio Postal")},
-                         parent) {}
+                          QStringLiteral("Denominación (completa y sin abreviaturas)")},
+                         RegistroDependencia(), parent) {}

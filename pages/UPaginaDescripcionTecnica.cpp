@@ -3,13 +3,11 @@
 #include "app/UAbrirConPrograma.h"
 #include "app/UBarraSeguirEditando.h"
 #include "app/UDialogos.h"
-#include "document/UArchivoAtomico.h"
 #include "document/UArchivoProyecto.h"
-#include "document/UCarpetaTrabajo.h"
 #include "package/UNombrePortable.h"
+#include "pages/UDescripcionTecnica.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,23 +18,6 @@
 namespace {
 
 const QString kNinguno = QStringLiteral("Ninguno");
-const QString kFolder = QStringLiteral("desctec/");
-
-QString AttachedFolder() {
-    return WorkingFolder() + kFolder;
-}
-
-// Whether both paths name the same existing file.
-bool SameFile(const QString& a, const QString& b) {
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
-}
-
-// Copies source over target: target is replaced only once the copy is complete, and keeps
-// its content when the copy fails.
-bool CopyReplacing(const QString& source, const QString& target) {
-    return TArchivoAtomico::CopyFile(source, target, nullptr);
-}
 
 } // namespace
 
@@ -79,15 +60,8 @@ TPaginaDescripcionTecnica::TPaginaDescripcionTecnica(QWidget* parent)
     ShowAttachedName(QString());
 }
 
-QString TPaginaDescripcionTecnica::AttachedPath(const QString& name) {
-    return AttachedFolder() + name;
-}
-
 void TPaginaDescripcionTecnica::ShowAttachedName(const QString& name) {
-    // Only a plain file name inside "desctec/" counts: an empty name would name the folder
-    // itself, and a name with a folder in it was not attached by this page.
-    const bool attached = !name.isEmpty() && QFileInfo(name).fileName() == name &&
-                          QFileInfo(AttachedPath(name)).isFile();
+    const bool attached = TDescripcionTecnica::EstaAdjunta(name);
     attachedName_ = attached ? name : QString();
     descripcionTecnicaLabel_->setText(attached ? name : kNinguno);
     QPalette palette = descripcionTecnicaLabel_->palette();
@@ -98,7 +72,7 @@ void TPaginaDescripcionTecnica::ShowAttachedName(const QString& name) {
 
 void TPaginaDescripcionTecnica::Button4Click() {
     const QString current = AttachedName();
-    const bool attached = !current.isEmpty() && QFileInfo(AttachedPath(current)).isFile();
+    const bool attached = TDescripcionTecnica::EstaAdjunta(current);
     if (attached && Dialogos().ShowCaptionedDialog(
                         QStringLiteral("¿Desea eliminar la descripción técnica actual?."),
                         QStringLiteral("Confirmación"), TTipoDialogo::Confirmacion,
@@ -120,9 +94,8 @@ void TPaginaDescripcionTecnica::Button4Click() {
         Dialogos().ShowError(problem);
         return;
     }
-    const QString target = AttachedPath(name);
-    if (!SameFile(chosen, target) &&
-        (!QDir().mkpath(AttachedFolder()) || !CopyReplacing(chosen, target))) {
+    const bool laCopia = TDescripcionTecnica::EsLaCopia(chosen, name);
+    if (!laCopia && !TDescripcionTecnica::Copiar(chosen, name)) {
         Dialogos().ShowError(
             QStringLiteral("No se pudo adjuntar el archivo \"%1\"; la descripción técnica no "
                            "se modificó.")
@@ -130,16 +103,16 @@ void TPaginaDescripcionTecnica::Button4Click() {
         return;
     }
     if (attached && current != name)
-        QFile::remove(AttachedPath(current));
+        TDescripcionTecnica::Quitar(current);
     ShowAttachedName(name);
     // Another file than the one verified: neither the window nor the stored project may count
     // as verified, or a package could name a file it does not hold.
-    if (!SameFile(chosen, target) || current != name) {
+    if (!laCopia || current != name) {
         RunShowingErrors([] { TArchivoProyecto::AnularVerificacion(); });
         emit adjuntoCambiado();
     }
 }
 
 void TPaginaDescripcionTecnica::Button6Click() {
-    Abridor().OpenWithDefault(AttachedPath(AttachedName()));
+    Abridor().OpenWithDefault(TDescripcionTecnica::Ruta(AttachedName()));
 }

@@ -19,8 +19,6 @@ class TPaginaDescripcionTecnica : public QWidget {
     void ShowAttachedName(const QString& name);
     // The name of the attached file; empty when nothing is attached.
     QString AttachedName() const { return attachedName_; }
-    // The path of the attached copy, for the name shown.
-    static QString AttachedPath(const QString& name);
 
     // Attaches a file chosen by the user, replacing the current one after asking.
     void Button4Click();

@@ -3,9 +3,11 @@
 #include "app/UAbrirConPrograma.h"
 #include "app/UBarraSeguirEditando.h"
 #include "app/UDialogos.h"
+#include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
 #include "package/KZip.h"
 #include "package/UNombrePaquete.h"
+#include "pages/UDescripcionTecnica.h"
 #include "pages/UPaginaDescripcionTecnica.h"
 
 #include <QDir>
@@ -173,10 +175,8 @@ void TPaginaEnviar::enviarProyectoButtonClick() {
 }
 
 bool TPaginaEnviar::WritePackage(const QString& target, const QString& name) {
-    const QString working = WorkingFolder();
-    const QStringList sources = {
-        working + QStringLiteral("proyecto.xml"),
-        TPaginaDescripcionTecnica::AttachedPath(descripcionTecnica_->AttachedName())};
+    const QStringList sources = {TArchivoProyecto::Nombre(),
+                                 TDescripcionTecnica::Ruta(descripcionTecnica_->AttachedName())};
 
     // The archive is written here, on the window's thread; the window waits behind a modal
     // progress bar, which only appears when the writing takes a while.

@@ -2,7 +2,7 @@
 
 #include "app/UGrupoAyuda.h"
 #include "document/UXMLProject.h"
-#include "pages/UPaginaEditLimitado.h"
+#include "pages/UEditLimitado.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

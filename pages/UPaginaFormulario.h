@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/UPaginaEditLimitado.h"
+#include "pages/UEditLimitado.h"
 
 #include <QString>
 #include <QWidget>

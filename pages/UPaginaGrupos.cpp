@@ -5,8 +5,8 @@
 #include "document/UErrores.h"
 #include "document/UXMLProject.h"
 #include "ids/UCuitWeb.h"
+#include "pages/UGrillaGrupo.h"
 #include "pages/UGrupo.h"
-#include "pages/UPaginaGrillaGrupo.h"
 #include "pages/UPaginaPersona.h"
 
 #include <QComboBox>
@@ -88,6 +88,12 @@ void TPaginaGrupos::HidePageTabs() {
 
 void TPaginaGrupos::ShowSheet(int index) {
     grupoPageControl_->setCurrentIndex(index);
+}
+
+int TPaginaGrupos::ListSheetOf(const QWidget* control) const {
+    const QWidget* colaborador = grupoColaboradorStringGrid_;
+    return control == colaborador || colaborador->isAncestorOf(control) ? kColaboradorSheet
+                                                                        : kResponsableSheet;
 }
 
 int TPaginaGrupos::ActiveSheet() const {

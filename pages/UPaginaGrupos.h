@@ -28,6 +28,9 @@ class TPaginaGrupos : public QWidget {
     void HidePageTabs();
     // Shows a list sheet (kResponsableSheet or kColaboradorSheet).
     void ShowSheet(int index);
+    // The list sheet a control belongs to: the collaborating group's list for its table,
+    // the responsible group's for everything else of the page.
+    int ListSheetOf(const QWidget* control) const;
 
     // Appends one row per person of the group, in document order; the grid must be empty.
     void LoadGrupoGrid(TXMLProject& project, TGrillaGrupo* grid, const QString& grupo);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/URegistroCampos.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -10,27 +12,30 @@ class QVBoxLayout;
 class TXMLProject;
 
 // What the three institution pages (beneficiary institution, dependency, executing unit)
-// share: the identification and the address, stored below "<element>/document/properties/".
-// Text fields are stored as CDATA, choices as coded values; the address kind is fixed by the
-// page. The pages hold no state besides their controls.
+// share: the identification and the address. Each page shows the record of its institution
+// (URegistroInstitucion), whose fields name its controls; the pages hold no state besides
+// their controls.
 class TPaginaInstitucion : public QWidget {
     Q_OBJECT
   public:
-    // Replaces the items of the country and province pick lists by the code lists' names.
-    virtual void FillPickLists();
+    // Replaces the items of the page's pick lists by their code lists' names.
+    void FillPickLists();
     // True when any field of the page holds a value.
     bool TieneDatos() const;
 
+    // Writes the record of the page's fields, in the record's order.
+    void SaveInstitucion(TXMLProject& project) const;
+    // Reads the record and shows it.
+    void LoadInstitucion(TXMLProject& project);
+
   protected:
     struct TDatos {
-        QString name;              // the page's object name
-        QString prefix;            // of its controls' names: "ben", "dep" or "eje"
-        QString element;           // of the document: "beneficiaria", ...
-        QString denominacion;      // caption of the full-name field
-        QString tipoDomicilio;     // code of the fixed address kind
-        QString tipoDomicilioName; // its display name
+        QString name;         // the page's object name
+        QString prefix;       // of its controls' names: "ben", "dep" or "eje"
+        QString element;      // of the document: "beneficiaria", ...
+        QString denominacion; // caption of the full-name field
     };
-    TPaginaInstitucion(const TDatos& datos, QWidget* parent);
+    TPaginaInstitucion(const TDatos& datos, TRegistroCampos registro, QWidget* parent);
 
     // A framed section below the ones added before.
     QFormLayout* AddSection(const QString& caption);
@@ -40,34 +45,9 @@ class TPaginaInstitucion : public QWidget {
     QComboBox* AddPickList(QFormLayout* section, const QString& label, const QString& name);
     // The section "Datos del Resposable Legal / Autoridad" with name and position.
     void AddResponsable();
-    // The year of foundation, stored after the legal representative.
-    void SetAnioConstitucion(QLineEdit* edit) { anioConstitucionEdit_ = edit; }
-
-    // The node path of a field of this institution.
-    QString Path(const QString& relative) const;
-    // Writes, in this order, the acronym, the full name, the address kind, the address, then
-    // the legal representative and the year of foundation where the page has them.
-    void SaveInstitucion(TXMLProject& project) const;
-    // Reads what SaveInstitucion writes, except the address kind and the codes.
-    void LoadInstitucion(TXMLProject& project);
-
-    void SaveText(TXMLProject& project, const QString& relative, const QLineEdit* edit) const;
-    void LoadText(TXMLProject& project, const QString& relative, QLineEdit* edit) const;
 
   private:
     TDatos datos_;
+    TRegistroCampos registro_;
     QVBoxLayout* sections_;
-    QLineEdit* siglasEdit_;
-    QLineEdit* denominacionEdit_;
-    QComboBox* paisComboBox_;
-    QComboBox* provinciaComboBox_;
-    QLineEdit* localidadEdit_;
-    QLineEdit* codigoPostalEdit_;
-    QLineEdit* calleEdit_;
-    QLineEdit* telefonoEdit_;
-    QLineEdit* emailEdit_;
-    QLineEdit* webEdit_;
-    QLineEdit* responsableNombreEdit_ = nullptr;
-    QLineEdit* responsableCargoEdit_ = nullptr;
-    QLineEdit* anioConstitucionEdit_ = nullptr;
 };

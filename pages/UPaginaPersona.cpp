@@ -7,14 +7,15 @@
 #include "document/UEnteros.h"
 #include "document/UErrores.h"
 #include "ids/UCuitWeb.h"
+#include "pages/UCampoCuit.h"
+#include "pages/UContadorCaracteres.h"
+#include "pages/UEditLimitado.h"
 #include "pages/UFichaPersona.h"
+#include "pages/UGrillaGrupo.h"
 #include "pages/UGrupo.h"
 #include "pages/UListasCodigo.h"
-#include "pages/UPaginaContadorCaracteres.h"
-#include "pages/UPaginaEditLimitado.h"
-#include "pages/UPaginaGrillaGrupo.h"
+#include "pages/UMemoLimitado.h"
 #include "pages/UPaginaListas.h"
-#include "pages/UPaginaMemoLimitado.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,7 +32,6 @@
 
 namespace {
 
-const QString kCuilInvalido = QStringLiteral("El cuil ingresado no es válido");
 const QString kDniInvalido = QStringLiteral("Debe ingresar un número de DNI válido.");
 const QString kNoEsNumero = QStringLiteral("Debe ingresar un número.");
 // The CV of a member of the responsible group may be longer.
@@ -108,17 +108,11 @@ TPaginaPersona::TPaginaPersona(QWidget* parent)
                                    NewPickList(QStringLiteral("personaRolComboBox")),
                                    QStringLiteral("Debe ingresar un Rol"));
     // The CUIL is the person's key, not a field element; its verdict stands beside the label.
-    auto* cuilLabel = new QWidget;
-    auto* cuilLabelLayout = new QHBoxLayout(cuilLabel);
-    cuilLabelLayout->setContentsMargins(0, 0, 0, 0);
-    cuilLabelLayout->addWidget(new QLabel(QStringLiteral("CUIT/CUIL  (sin guiones)")));
-    cuilInvalidoLabel_ = new QLabel;
-    cuilInvalidoLabel_->setObjectName(QStringLiteral("cuilInvalidoLabel"));
-    cuilInvalidoLabel_->setStyleSheet(QStringLiteral("color: red;"));
-    cuilLabelLayout->addWidget(cuilInvalidoLabel_);
-    personaCuilEdit_ = NewEdit(QStringLiteral("personaCuilEdit"));
-    identificacion->addRow(cuilLabel, personaCuilEdit_);
-    TSalidaCampo::OnExit(personaCuilEdit_, [this] { personaCuilEditExit(); });
+    cuit_ = new TCampoCuit(
+        QStringLiteral("personaCuilEdit"), QStringLiteral("cuilInvalidoLabel"),
+        [this] { personaCuilEditExit(); }, this);
+    personaCuilEdit_ = cuit_->Edit();
+    identificacion->addRow(cuit_->Etiqueta(), personaCuilEdit_);
     personaNombreEdit_ = AddCampo(
         identificacion, QStringLiteral("Nombres"), QStringLiteral("nombre"),
         NewEdit(QStringLiteral("personaNombreEdit")), QStringLiteral("Debe ingresar el Nombre"));
@@ -422,8 +416,7 @@ void TPaginaPersona::ScrollToTop() {
 void TPaginaPersona::personaCuilEditExit() {
     if (restoringFocus_)
         return;
-    cuilInvalidoLabel_->setText(TCuitWeb().IsValidCuit(personaCuilEdit_->text()) ? QString()
-                                                                                 : kCuilInvalido);
+    cuit_->Comprobar();
 }
 
 void TPaginaPersona::personaNroDocumentoEditExit() {

@@ -13,6 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QScrollArea;
 class QVBoxLayout;
+class TCampoCuit;
 class TFichaPersona;
 class TGrillaGrupo;
 class TContadorCaracteres;
@@ -101,7 +102,7 @@ class TPaginaPersona : public QWidget {
     std::vector<TCampo> campos_;
     QComboBox* personaRolComboBox_ = nullptr;
     QLineEdit* personaCuilEdit_ = nullptr;
-    QLabel* cuilInvalidoLabel_ = nullptr;
+    TCampoCuit* cuit_ = nullptr;
     QLineEdit* personaNombreEdit_ = nullptr;
     QLineEdit* personaApellidoEdit_ = nullptr;
     QComboBox* personaTipoDocumentoComboBox_ = nullptr;

@@ -2,9 +2,10 @@
 
 #include "app/UDialogos.h"
 #include "document/UXMLProject.h"
+#include "pages/UDetallePresupuesto.h"
+#include "pages/UGrillaPresupuesto.h"
 #include "pages/UImportes.h"
-#include "pages/UPaginaDetallePresupuesto.h"
-#include "pages/UPaginaGrillaPresupuesto.h"
+#include "pages/UListaPresupuesto.h"
 #include "pages/UPresupuestoItem.h"
 
 #include <QComboBox>
@@ -17,33 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kPresupuesto = QStringLiteral("project/document/properties/presupuesto/");
-const QString kRow = QStringLiteral("row");
-const QString kRubro = QStringLiteral("rubro");
-const QString kDescr = QStringLiteral("descr");
-const QString kContraparte = QStringLiteral("contraparte");
-const QString kSubsidio = QStringLiteral("subsidio");
-const QString kTotal = QStringLiteral("total");
-const QString kYear = QStringLiteral("year");
-
-// A stored amount, whatever decimal separator it was written with, in the regional form.
-QString StoredAmount(const TXMLNode& row, const QString& name) {
-    return FormatAmount(StoredAmountValue(row.Attribute(name)));
-}
-
-// One stored row, its attributes in the order the file has always had them.
-void AppendRow(TXMLNode& presupuesto, const QString& rubro, const QString& descr,
-               const QString& contraparte, const QString& subsidio, const QString& total,
-               const QString& year) {
-    TXMLNode row = presupuesto.AppendChild(kRow);
-    row.SetAttribute(kRubro, rubro);
-    row.SetAttribute(kDescr, descr);
-    row.SetAttribute(kContraparte, contraparte);
-    row.SetAttribute(kSubsidio, subsidio);
-    row.SetAttribute(kTotal, total);
-    row.SetAttribute(kYear, year);
-}
 
 QPushButton* NewButton(const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption);
@@ -286,49 +260,22 @@ void TPaginaPresupuesto::presupuestoCancelarButtonClick() {
 }
 
 void TPaginaPresupuesto::SavePresupuesto(TXMLProject& project) const {
-    TXMLNode presupuesto = project.GetNode(kPresupuesto);
-    presupuesto.RemoveAllChildren();
     // The years the page shows: all the lines the user sees are kept, also while no duration
     // is chosen (one year then).
+    TPresupuestoPorAnio anios;
+    std::array<bool, kAniosPresupuesto> incluidos{};
     for (int i = 0; i < kAnios; ++i) {
-        if (!presupuestoAnioPageControl_->isTabVisible(i))
-            continue;
-        const QString year = QString::number(i + 1);
-        const TGrillaPresupuesto* grid = grids_[i];
-        for (int row = 0; row < grid->Count(); ++row) {
-            const QStringList cells = grid->Row(row);
-            AppendRow(presupuesto, cells.at(TGrillaPresupuesto::kRubro),
-                      cells.at(TGrillaPresupuesto::kDescripcion),
-                      cells.at(TGrillaPresupuesto::kContraparte),
-                      cells.at(TGrillaPresupuesto::kSubsidio), cells.at(TGrillaPresupuesto::kTotal),
-                      year);
-        }
-        const TTotalesPresupuesto* totales = totales_[i];
-        AppendRow(presupuesto, TPresupuestoItem::GetRubroGastosAdministracion(), QString(),
-                  totales->Text(TTotalesPresupuesto::kConGasto),
-                  totales->Text(TTotalesPresupuesto::kSubGasto),
-                  totales->Text(TTotalesPresupuesto::kTotGasto), year);
-        AppendRow(presupuesto, TPresupuestoItem::GetRubroTotalAnual(), QString(),
-                  totales->Text(TTotalesPresupuesto::kConTotal),
-                  totales->Text(TTotalesPresupuesto::kSubTotal),
-                  totales->Text(TTotalesPresupuesto::kTotTotal), year);
+        incluidos[i] = presupuestoAnioPageControl_->isTabVisible(i);
+        anios[i] = grids_[i]->Renglones();
     }
+    WritePresupuesto(project, anios, incluidos);
 }
 
 void TPaginaPresupuesto::LoadPresupuesto(TXMLProject& project) {
-    const TXMLNode presupuesto = project.GetNode(kPresupuesto);
-    for (const TXMLNode& row : presupuesto.Children()) {
-        const QString rubro = row.Attribute(kRubro);
-        if (rubro == TPresupuestoItem::GetRubroGastosAdministracion() ||
-            rubro == TPresupuestoItem::GetRubroTotalAnual())
-            continue;
-        // A row of a year the page does not have is left out; the others still load.
-        TGrillaPresupuesto* grid = GridForYear(row.Attribute(kYear));
-        if (grid == nullptr)
-            continue;
-        grid->SetRow(grid->AppendPresupuestoRow(),
-                     {rubro, row.Attribute(kDescr), StoredAmount(row, kSubsidio),
-                      StoredAmount(row, kContraparte), StoredAmount(row, kTotal)});
+    const TPresupuestoPorAnio anios = ReadRenglonesPresupuesto(project);
+    for (int i = 0; i < kAnios; ++i) {
+        for (const TRenglonPresupuesto& renglon : anios[i])
+            grids_[i]->SetRenglon(grids_[i]->AppendPresupuestoRow(), renglon);
     }
     for (const QString& anio : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")})
         RecalcPresupuestoTotals(anio);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/UPaginaTotalesPresupuesto.h"
+#include "pages/UTotalesPresupuesto.h"
 
 #include <QWidget>
 

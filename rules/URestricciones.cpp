@@ -4,8 +4,11 @@
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
 #include "ids/UCuitWeb.h"
+#include "pages/UDescripcionTecnica.h"
 #include "pages/UGrupo.h"
 #include "pages/UListaPresupuesto.h"
+#include "pages/URegistroDatosGenerales.h"
+#include "pages/URegistroInstitucion.h"
 #include "rules/UReglasPresupuesto.h"
 
 #include <QFileInfo>
@@ -20,19 +23,23 @@ struct TCampo {
     const char* control; // where the finding leads
 };
 
-// General data and text pages, in checking order.
-const TCampo kCamposGenerales[] = {
-    {"project/document/properties/title/", "El título del proyecto está vacío.", "tituloEdit"},
-    {"project/document/properties/duracion/", "Debe elegir la duración del proyecto.",
-     "duracionComboBox"},
-    {"project/document/properties/areatematica/principal/text/", "Debe elegir un área temática.",
-     "areaTematicaComboBox"},
-    {"project/document/properties/areatematica/secundaria/text/",
-     "Debe elegir un área temática secundaria.", "areaTematicaSecundariaComboBox"},
-    {"project/document/properties/ubicacion/provincia/text/", "Debe indicar una provincia.",
-     "provinciaComboBox"},
-    {"project/document/properties/areaaltaprioridad/text/", "Debe indicar una Prioridad Regional.",
-     "areaPrioritariaComboBox"},
+// A field of a page record, checked through the record: its message and its control.
+struct TCampoRegistrado {
+    const char* message;
+    const char* control;
+};
+
+// General data, then the summary texts, in checking order.
+const TCampoRegistrado kCamposGenerales[] = {
+    {"El título del proyecto está vacío.", "tituloEdit"},
+    {"Debe elegir la duración del proyecto.", "duracionComboBox"},
+    {"Debe elegir un área temática.", "areaTematicaComboBox"},
+    {"Debe elegir un área temática secundaria.", "areaTematicaSecundariaComboBox"},
+    {"Debe indicar una provincia.", "provinciaComboBox"},
+    {"Debe indicar una Prioridad Regional.", "areaPrioritariaComboBox"},
+};
+
+const TCampo kCamposResumen[] = {
     {"project/document/body/section-break/resumenDelProyecto/palabrasClave/",
      "El campo Palabras Clave está vacío.", "palabrasClaveEdit"},
     {"project/document/body/section-break/resumenDelProyecto/resumenDelProyecto/",
@@ -91,7 +98,6 @@ const TCampo kCamposComplementarios[] = {
 // One field of the institution records with its label in each of the three groups; nullptr
 // where the group does not check it.
 struct TCampoInstitucion {
-    const char* path;
     const char* beneficiaria;
     const char* dependencia;
     const char* ejecutora;
@@ -99,27 +105,24 @@ struct TCampoInstitucion {
 };
 
 const TCampoInstitucion kCamposInstitucion[] = {
-    {"denominacion/", "Siglas", "Siglas", "Siglas", "SiglasEdit"},
-    {"razonsocial/", "Denominación o Razón Social", "Denominación", "Denominación",
-     "DenominacionEdit"},
-    {"domicilio/pais/text/", "Pais", "Pais", "Pais", "PaisComboBox"},
-    {"domicilio/provincia/text/", "Provincia", "Provincia", "Provincia", "ProvinciaComboBox"},
-    {"domicilio/localidad/", "Localidad", "Localidad", "Localidad", "LocalidadEdit"},
-    {"domicilio/cp/", "Código postal", "Código Postal", "Código Postal", "CodigoPostalEdit"},
-    {"domicilio/calle/", "Calle y Número", "Calle y Número", "Calle y Número", "CalleEdit"},
-    {"domicilio/telefonos/", "Teléfonos / Fax", "Teléfonos / Fax", "Teléfonos / Fax",
-     "TelefonoEdit"},
-    {"domicilio/email/", "Email", "Email", "Email", "EmailEdit"},
-    {"domicilio/web/", "Sitio Web", "Sitio Web", "Sitio Web", "WebEdit"},
-    {"contacto/nombre/", "Apellido y Nombres", nullptr, "Apellido y Nombres",
-     "ResponsableNombreEdit"},
-    {"contacto/cargo/", "Cargo", nullptr, "Cargo", "ResponsableCargoEdit"},
-    {"cuitcuil/", "CUIT/CUIL", nullptr, nullptr, "CuitEdit"},
-    {"tipoorganizacion/text/", "Tipo de Institución", nullptr, nullptr, "TipoInstitucionComboBox"},
-    {"tipogestion/text/", "Tipo de Gestión", nullptr, nullptr, "TipoGestionComboBox"},
-    {"region/text/", "Jurisdicción", nullptr, nullptr, "RegionComboBox"},
-    {"anoConstitucion/", "Año de Constitución o de Creación", nullptr,
-     "Año de Constitución o de Creación", "AnioConstitucionEdit"},
+    {"Siglas", "Siglas", "Siglas", "SiglasEdit"},
+    {"Denominación o Razón Social", "Denominación", "Denominación", "DenominacionEdit"},
+    {"Pais", "Pais", "Pais", "PaisComboBox"},
+    {"Provincia", "Provincia", "Provincia", "ProvinciaComboBox"},
+    {"Localidad", "Localidad", "Localidad", "LocalidadEdit"},
+    {"Código postal", "Código Postal", "Código Postal", "CodigoPostalEdit"},
+    {"Calle y Número", "Calle y Número", "Calle y Número", "CalleEdit"},
+    {"Teléfonos / Fax", "Teléfonos / Fax", "Teléfonos / Fax", "TelefonoEdit"},
+    {"Email", "Email", "Email", "EmailEdit"},
+    {"Sitio Web", "Sitio Web", "Sitio Web", "WebEdit"},
+    {"Apellido y Nombres", nullptr, "Apellido y Nombres", "ResponsableNombreEdit"},
+    {"Cargo", nullptr, "Cargo", "ResponsableCargoEdit"},
+    {"CUIT/CUIL", nullptr, nullptr, "CuitEdit"},
+    {"Tipo de Institución", nullptr, nullptr, "TipoInstitucionComboBox"},
+    {"Tipo de Gestión", nullptr, nullptr, "TipoGestionComboBox"},
+    {"Jurisdicción", nullptr, nullptr, "RegionComboBox"},
+    {"Año de Constitución o de Creación", nullptr, "Año de Constitución o de Creación",
+     "AnioConstitucionEdit"},
 };
 
 // Which of the three labels a group uses.
@@ -147,14 +150,24 @@ void CheckCampos(TXMLProject& document, THallazgos& list, const QString& prefix,
     }
 }
 
-void CheckInstitucion(TXMLProject& document, THallazgos& list, const QString& prefix,
+void CheckRegistro(const TRegistroCampos& registro, THallazgos& list) {
+    for (const TCampoRegistrado& campo : kCamposGenerales) {
+        const QString control = QString::fromLatin1(campo.control);
+        TRestricciones::AddIfEmpty(registro.Valor(control), QString::fromUtf8(campo.message),
+                                   {control, QString()}, list);
+    }
+}
+
+// The institution's record as stored, every field its page shows.
+void CheckInstitucion(TXMLProject& document, TRegistroCampos registro, THallazgos& list,
                       TEtiqueta label, const QString& suffix, const QString& pagina) {
+    registro.Leer(document);
     for (const TCampoInstitucion& campo : kCamposInstitucion) {
         if (campo.*label == nullptr)
             continue;
-        TRestricciones::AddIfEmptyField(
-            Text(document, prefix + QString::fromUtf8(campo.path)), QString::fromUtf8(campo.*label),
-            suffix, {pagina + QString::fromLatin1(campo.control), QString()}, list);
+        const QString control = pagina + QString::fromLatin1(campo.control);
+        TRestricciones::AddIfEmptyField(registro.Valor(control), QString::fromUtf8(campo.*label),
+                                        suffix, {control, QString()}, list);
     }
 }
 
@@ -269,9 +282,7 @@ void TRestricciones::CheckResponsable(TXMLProject& document, THallazgos& list) c
 }
 
 void TRestricciones::CheckDescripcionTecnica(TXMLProject& document, THallazgos& list) const {
-    const QString name = document.GetAttribute(QStringLiteral("descripcionTecnica/"),
-                                               QStringLiteral("file"), QString());
-    if (!QFileInfo(WorkingFolder() + QStringLiteral("desctec/") + name).isFile())
+    if (!TDescripcionTecnica::EstaAdjunta(TDescripcionTecnica::NombreGuardado(document)))
         list.Add(QStringLiteral("No ha cargado una descripción técnica."),
                  Campo("descripcionTecnicaTab"));
 }
@@ -281,7 +292,10 @@ void TRestricciones::CheckProyecto(TXMLProject& document, THallazgos& list,
     const QString tipo = ConvocatoriaType(document, configuracion);
     AddIfEmpty(tipo, QStringLiteral("No ha elejido una convocatoria."),
                Campo("convocatoriaNameComboBox"), list);
-    CheckCampos(document, list, QString(), kCamposGenerales);
+    TRegistroCampos datosGenerales = RegistroDatosGenerales();
+    datosGenerales.Leer(document);
+    CheckRegistro(datosGenerales, list);
+    CheckCampos(document, list, QString(), kCamposResumen);
     if (tipo == QLatin1String("ROVA-II-A") || tipo == QLatin1String("ROVA-II-B"))
         CheckCampos(document, list, QString::fromUtf8(kImpacto), kImpactoSegundaFamilia);
     else
@@ -290,23 +304,22 @@ void TRestricciones::CheckProyecto(TXMLProject& document, THallazgos& list,
 }
 
 void TRestricciones::CheckBeneficiaria(TXMLProject& document, THallazgos& list) const {
-    const QString prefix = QStringLiteral("beneficiaria/document/properties/");
-    CheckInstitucion(document, list, prefix, &TCampoInstitucion::beneficiaria,
+    CheckInstitucion(document, RegistroBeneficiaria(), list, &TCampoInstitucion::beneficiaria,
                      QStringLiteral(" en la Institución Beneficiaria está vacío."),
                      QStringLiteral("ben"));
-    if (!TCuitWeb().IsValidCuit(Text(document, prefix + QStringLiteral("cuitcuil/"))))
+    TRegistroCampos registro = RegistroBeneficiaria();
+    registro.Leer(document);
+    if (!TCuitWeb().IsValidCuit(registro.Valor(QStringLiteral("benCuitEdit"))))
         list.Add(QStringLiteral("El cuil de la Institución Beneficiaria no es válido."),
                  Campo("benCuitEdit"));
 }
 
 void TRestricciones::CheckDependencia(TXMLProject& document, THallazgos& list) const {
-    CheckInstitucion(document, list, QStringLiteral("dependencia/document/properties/"),
-                     &TCampoInstitucion::dependencia,
+    CheckInstitucion(document, RegistroDependencia(), list, &TCampoInstitucion::dependencia,
                      QStringLiteral(" en la Dependencia está vacío."), QStringLiteral("dep"));
 }
 
 void TRestricciones::CheckEjecutora(TXMLProject& document, THallazgos& list) const {
-    CheckInstitucion(document, list, QStringLiteral("ejecutora/document/properties/"),
-                     &TCampoInstitucion::ejecutora,
+    CheckInstitucion(document, RegistroEjecutora(), list, &TCampoInstitucion::ejecutora,
                      QStringLiteral(" en la Unidad Ejecutora está vacío."), QStringLiteral("eje"));
 }

@@ -6,8 +6,8 @@
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
 #include "pages/UFichaPersona.h"
+#include "pages/UGrillaGrupo.h"
 #include "pages/UGrupo.h"
-#include "pages/UPaginaGrillaGrupo.h"
 #include "pages/UPaginaGrupos.h"
 
 #include <QComboBox>

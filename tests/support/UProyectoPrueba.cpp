@@ -1,11 +1,22 @@
 #include "support/UProyectoPrueba.h"
 
+#include "config/URegional.h"
+#include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
+#include "pages/UDescripcionTecnica.h"
+#include "pages/UFichaPersona.h"
+#include "pages/UGrupo.h"
+#include "pages/UListaPresupuesto.h"
+#include "pages/URegistroDatosGenerales.h"
+#include "pages/URegistroInstitucion.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <memory>
+#include <utility>
 
 TCarpetaPrueba::TCarpetaPrueba() {
     if (dir_.isValid())
@@ -55,72 +66,60 @@ void AddBudgetRow(TXMLProject& document, const QString& year, const QString& rub
 
 namespace {
 
-void SetCoded(TXMLProject& document, const QString& path, const QString& code,
-              const QString& name) {
-    document.ForceAttribute(path, QStringLiteral("code"), code);
-    document.ForceAttribute(path + QStringLiteral("text/"), QStringLiteral("lang"),
-                            QStringLiteral("es"));
-    document.SetCData(path + QStringLiteral("text/"), name);
-}
-
-void FillInstitucion(TXMLProject& document, const QString& prefix) {
-    const QString p = prefix;
-    document.SetCData(p + QStringLiteral("denominacion/"), QStringLiteral("UNV"));
-    document.SetCData(p + QStringLiteral("razonsocial/"), QStringLiteral("Universidad"));
-    SetCoded(document, p + QStringLiteral("domicilio/pais/"), QStringLiteral("AR"),
-             QStringLiteral("Argentina"));
-    SetCoded(document, p + QStringLiteral("domicilio/provincia/"), QStringLiteral("X"),
-             QStringLiteral("Córdoba"));
-    document.SetCData(p + QStringLiteral("domicilio/localidad/"), QStringLiteral("Córdoba"));
-    document.SetCData(p + QStringLiteral("domicilio/cp/"), QStringLiteral("5000"));
-    document.SetCData(p + QStringLiteral("domicilio/calle/"), QStringLiteral("Haya de la Torre"));
-    document.SetCData(p + QStringLiteral("domicilio/telefonos/"), QStringLiteral("4334000"));
-    document.SetCData(p + QStringLiteral("domicilio/email/"), QStringLiteral("a@b.ar"));
-    document.SetCData(p + QStringLiteral("domicilio/web/"), QStringLiteral("www.b.ar"));
-    document.SetCData(p + QStringLiteral("contacto/nombre/"), QStringLiteral("Pérez, Ana"));
-    document.SetCData(p + QStringLiteral("contacto/cargo/"), QStringLiteral("Rectora"));
-    document.SetCData(p + QStringLiteral("cuitcuil/"), QStringLiteral("20123456786"));
-    SetCoded(document, p + QStringLiteral("tipoorganizacion/"), QStringLiteral("1"),
-             QStringLiteral("Universidad"));
-    SetCoded(document, p + QStringLiteral("tipogestion/"), QStringLiteral("1"),
-             QStringLiteral("Pública"));
-    SetCoded(document, p + QStringLiteral("region/"), QStringLiteral("1"),
-             QStringLiteral("Nacional"));
-    document.SetCData(p + QStringLiteral("anoConstitucion/"), QStringLiteral("1613"));
+// An institution with every field its page shows, written by its record.
+void FillInstitucion(TXMLProject& document, TRegistroCampos registro, const QString& prefix) {
+    const std::pair<const char*, const char*> valores[] = {
+        {"SiglasEdit", "UNV"},
+        {"DenominacionEdit", "Universidad"},
+        {"PaisComboBox", "Argentina"},
+        {"ProvinciaComboBox", "Córdoba"},
+        {"LocalidadEdit", "Córdoba"},
+        {"CodigoPostalEdit", "5000"},
+        {"CalleEdit", "Haya de la Torre"},
+        {"TelefonoEdit", "4334000"},
+        {"EmailEdit", "a@b.ar"},
+        {"WebEdit", "www.b.ar"},
+        {"ResponsableNombreEdit", "Pérez, Ana"},
+        {"ResponsableCargoEdit", "Rectora"},
+        {"CuitEdit", "20123456786"},
+        {"TipoInstitucionComboBox", "Universidad"},
+        {"TipoGestionComboBox", "Pública"},
+        {"RegionComboBox", "Nacional"},
+        {"AnioConstitucionEdit", "1613"},
+    };
+    for (const auto& [control, valor] : valores)
+        registro.SetValor(prefix + QLatin1String(control), QString::fromUtf8(valor));
+    registro.Escribir(document);
 }
 
 } // namespace
 
 void FillCompleteProject(TXMLProject& document, const TCarpetaPrueba& carpeta, QChar separator) {
-    const QString properties = QStringLiteral("project/document/properties/");
     const QString body = QStringLiteral("project/document/body/section-break/");
 
-    document.SetAttribute(QStringLiteral("soft/"), QStringLiteral("version"), QStringLiteral("2"));
-    document.SetAttribute(properties + QStringLiteral("convocatoria/"), QStringLiteral("doc-name"),
-                          QStringLiteral("Convocatoria A"));
-    SetCoded(document, properties + QStringLiteral("areatematica/principal/"), QStringLiteral("01"),
-             QStringLiteral("Ciencias Agrarias"));
-    SetCoded(document, properties + QStringLiteral("areatematica/secundaria/"),
-             QStringLiteral("03"), QStringLiteral("Ciencias Biológicas"));
-    document.ForceAttribute(properties + QStringLiteral("title/"), QStringLiteral("edit"),
-                            QStringLiteral("yes"));
-    document.SetCData(properties + QStringLiteral("title/"), QStringLiteral("Suelos del norte"));
-    SetCoded(document, properties + QStringLiteral("areaaltaprioridad/"), QString(),
-             QStringLiteral("No Aplica"));
-    document.SetCData(properties + QStringLiteral("duracion/"), QStringLiteral("2"));
-    SetCoded(document, properties + QStringLiteral("ubicacion/provincia/"), QStringLiteral("X"),
-             QStringLiteral("Córdoba"));
+    TArchivoProyecto::EscribirEsqueleto(document);
+    document.SetAttribute(QStringLiteral("project/document/properties/convocatoria/"),
+                          QStringLiteral("doc-name"), QStringLiteral("Convocatoria A"));
+    TRegistroCampos datosGenerales = RegistroDatosGenerales(false);
+    datosGenerales.SetValor(QStringLiteral("areaTematicaComboBox"),
+                            QStringLiteral("Ciencias Biológicas de Células y Moléculas"));
+    datosGenerales.SetValor(QStringLiteral("areaTematicaSecundariaComboBox"),
+                            QStringLiteral("Ciencias Físicas, Matemáticas y Astronómicas"));
+    datosGenerales.SetValor(QStringLiteral("tituloEdit"), QStringLiteral("Suelos del norte"));
+    datosGenerales.SetValor(QStringLiteral("duracionComboBox"), QStringLiteral("2"));
+    datosGenerales.SetValor(QStringLiteral("provinciaComboBox"), QStringLiteral("Córdoba"));
+    datosGenerales.Escribir(document);
 
+    // The budget as the program writes it where the regional decimal separator is the one
+    // given: one "Insumos" line in each of the two years, and the computed rows.
+    const QChar regional = Regional().DecimalSeparator();
+    const QString fecha = Regional().ShortDateFormat();
+    SetRegional(std::make_unique<TConfiguracionRegionalFija>(separator, fecha));
     const QString half = QStringLiteral("1000") + separator + QStringLiteral("5");
-    const QString withAdministration = QStringLiteral("1040") + separator + QStringLiteral("52");
-    for (const QString& year : {QStringLiteral("1"), QStringLiteral("2")}) {
-        AddBudgetRow(document, year, QStringLiteral("Insumos"), half, half, QStringLiteral("2001"));
-        AddBudgetRow(document, year, QStringLiteral("GASTOS DE ADMINISTRACION DEL SUBSIDIO"),
-                     QStringLiteral("40") + separator + QStringLiteral("02"), QStringLiteral("0"),
-                     QStringLiteral("40") + separator + QStringLiteral("02"));
-        AddBudgetRow(document, year, QStringLiteral("TOTAL ANUAL"), withAdministration, half,
-                     QStringLiteral("2041") + separator + QStringLiteral("02"));
-    }
+    const TRenglones lineas = {
+        {QStringLiteral("Insumos"), QStringLiteral("Detalle"), half, half, QStringLiteral("2001")}};
+    WritePresupuesto(document, {lineas, lineas, {}}, {true, true, false});
+    SetRegional(std::make_unique<TConfiguracionRegionalFija>(regional, fecha));
 
     for (const char* path :
          {"resumenDelProyecto/palabrasClave/", "resumenDelProyecto/resumenDelProyecto/",
@@ -134,21 +133,18 @@ void FillCompleteProject(TXMLProject& document, const TCarpetaPrueba& carpeta, Q
         document.SetCData(body + QString::fromUtf8(path), QStringLiteral("Texto"));
     }
 
-    TXMLNode responsable = document.GetNode(QStringLiteral("gruporesponsable/"))
-                               .AppendChild(QStringLiteral("participante"));
-    responsable.SetAttribute(QStringLiteral("cuil"), QStringLiteral("20123456786"));
-    document.AppendText(responsable.AppendChild(QStringLiteral("rol")),
-                        QStringLiteral("Investigador Responsable"));
-    document.AppendText(responsable.AppendChild(QStringLiteral("nroDocumento")),
-                        QStringLiteral("12345678"));
+    TFichaPersona responsable;
+    responsable.SetCuil(QStringLiteral("20123456786"));
+    responsable.SetValor(QStringLiteral("rol"), QStringLiteral("Investigador Responsable"));
+    responsable.SetValor(QStringLiteral("nroDocumento"), QStringLiteral("12345678"));
+    TGrupo grupo(document, TGrupo::GrupoResponsable());
+    responsable.StoreNuevo(grupo);
 
-    document.SetAttribute(QStringLiteral("descripcionTecnica/"), QStringLiteral("file"),
-                          QStringLiteral("desc.pdf"));
+    TDescripcionTecnica::GuardarNombre(document, QStringLiteral("desc.pdf"));
     carpeta.WriteFile(QStringLiteral("desctec/desc.pdf"), "%PDF-1.4\n");
 
-    FillInstitucion(document, QStringLiteral("beneficiaria/document/properties/"));
-    FillInstitucion(document, QStringLiteral("dependencia/document/properties/"));
-    FillInstitucion(document, QStringLiteral("ejecutora/document/properties/"));
-    document.SetAttributeInt(QStringLiteral("project/document/isDraft/"), QStringLiteral("value"),
-                             false);
+    FillInstitucion(document, RegistroBeneficiaria(), QStringLiteral("ben"));
+    FillInstitucion(document, RegistroDependencia(), QStringLiteral("dep"));
+    FillInstitucion(document, RegistroEjecutora(), QStringLiteral("eje"));
+    TArchivoProyecto::SetVerificado(document, false);
 }

@@ -1,5 +1,6 @@
 #include "ui_support/UPruebaGrupos.h"
 
+#include "support/UProyectoGrande.h"
 #include "ui_support/UListaDesplegable.h"
 #include "ui_support/UTeclado.h"
 
@@ -58,17 +59,9 @@ TForm1& TPruebaGrupos::OpenActive() {
 }
 
 QString TPruebaGrupos::ValidCuil(int number) {
-    for (const char* prefix : {"20", "23", "27", "24"}) {
-        const QString base =
-            QString::fromLatin1(prefix) + QStringLiteral("%1").arg(number, 8, 10, QLatin1Char('0'));
-        for (int digit = 0; digit <= 9; ++digit) {
-            const QString cuil = base + QString::number(digit);
-            if (TCuitWeb().IsValidCuit(cuil))
-                return cuil;
-        }
-    }
-    ADD_FAILURE() << "no valid CUIL for " << number;
-    return QString();
+    const QString cuil = TProyectoGrande::Cuil(number);
+    EXPECT_TRUE(TCuitWeb().IsValidCuit(cuil)) << "no valid CUIL for " << number;
+    return cuil;
 }
 
 TValores TPruebaGrupos::Requeridos(const QString& cuil, const QString& rol, const QString& nombre,

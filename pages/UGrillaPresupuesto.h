@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/URenglonPresupuesto.h"
+
 #include <QStringList>
 #include <QTableWidget>
 
@@ -32,6 +34,11 @@ class TGrillaPresupuesto : public QTableWidget {
     // The five cells of the row, in column order.
     QStringList Row(int row) const;
     void SetRow(int row, const QStringList& cells);
+    // The row as a budget line, and the other way round.
+    TRenglonPresupuesto Renglon(int row) const;
+    void SetRenglon(int row, const TRenglonPresupuesto& renglon);
+    // Every line, in table order.
+    TRenglones Renglones() const;
 
   private:
     void ClearRow(int row);

@@ -1,6 +1,6 @@
-#include "pages/UPaginaMemoLimitado.h"
+#include "pages/UMemoLimitado.h"
 
-#include "pages/UPaginaEditLimitado.h"
+#include "pages/UEditLimitado.h"
 
 #include <QTextCursor>
 

@@ -1,4 +1,4 @@
-#include "pages/UPaginaGrillaPresupuesto.h"
+#include "pages/UGrillaPresupuesto.h"
 
 #include <QHeaderView>
 
@@ -78,6 +78,23 @@ QStringList TGrillaPresupuesto::Row(int row) const {
 void TGrillaPresupuesto::SetRow(int row, const QStringList& cells) {
     for (int column = 0; column < kColumnas; ++column)
         setItem(row, column, new QTableWidgetItem(cells.value(column)));
+}
+
+TRenglonPresupuesto TGrillaPresupuesto::Renglon(int row) const {
+    return {Cell(row, kRubro), Cell(row, kDescripcion), Cell(row, kSubsidio),
+            Cell(row, kContraparte), Cell(row, kTotal)};
+}
+
+void TGrillaPresupuesto::SetRenglon(int row, const TRenglonPresupuesto& renglon) {
+    SetRow(row, {renglon.rubro, renglon.descripcion, renglon.subsidio, renglon.contraparte,
+                 renglon.total});
+}
+
+TRenglones TGrillaPresupuesto::Renglones() const {
+    TRenglones renglones;
+    for (int row = 0; row < count_; ++row)
+        renglones.push_back(Renglon(row));
+    return renglones;
 }
 
 void TGrillaPresupuesto::ClearRow(int row) {

@@ -1,8 +1,13 @@
-#include "UProyectoGrande.h"
+#include "support/UProyectoGrande.h"
 
+#include "document/UArchivoProyecto.h"
 #include "document/UXMLProject.h"
 #include "ids/UCuitWeb.h"
+#include "pages/UDescripcionTecnica.h"
 #include "pages/UGrupo.h"
+#include "pages/UListaPresupuesto.h"
+#include "pages/URegistroDatosGenerales.h"
+#include "pages/URegistroInstitucion.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -13,13 +18,6 @@ namespace {
 
 const QString kProperties = QStringLiteral("project/document/properties/");
 const QString kBody = QStringLiteral("project/document/body/section-break/");
-
-void SetCoded(TXMLProject& project, const QString& path, const QString& code, const QString& name) {
-    project.ForceAttribute(path, QStringLiteral("code"), code);
-    project.ForceAttribute(path + QStringLiteral("text/"), QStringLiteral("lang"),
-                           QStringLiteral("es"));
-    project.SetCData(path + QStringLiteral("text/"), name);
-}
 
 const char* const kTextos[] = {"resumenDelProyecto/palabrasClave/",
                                "resumenDelProyecto/resumenDelProyecto/",
@@ -38,28 +36,13 @@ const char* const kTextos[] = {"resumenDelProyecto/palabrasClave/",
                                "contraparte/contraparte/",
                                "otrosRecursos/otrosRecursos/"};
 
-void AppendRow(TXMLNode& presupuesto, const QString& rubro, const QString& contraparte,
-               const QString& subsidio, const QString& total, const QString& year) {
-    TXMLNode row = presupuesto.AppendChild(QStringLiteral("row"));
-    row.SetAttribute(QStringLiteral("rubro"), rubro);
-    row.SetAttribute(QStringLiteral("descr"), QStringLiteral("Reactivos del lote %1").arg(year));
-    row.SetAttribute(QStringLiteral("contraparte"), contraparte);
-    row.SetAttribute(QStringLiteral("subsidio"), subsidio);
-    row.SetAttribute(QStringLiteral("total"), total);
-    row.SetAttribute(QStringLiteral("year"), year);
-}
-
-void FillInstitucion(TXMLProject& project, const QString& prefix) {
-    for (const char* path :
-         {"denominacion/", "razonsocial/", "domicilio/localidad/", "domicilio/cp/",
-          "domicilio/calle/", "domicilio/telefonos/", "domicilio/email/", "domicilio/web/",
-          "contacto/nombre/", "contacto/cargo/", "anoConstitucion/"})
-        project.SetCData(prefix + QString::fromLatin1(path), QStringLiteral("1613"));
-    project.SetCData(prefix + QStringLiteral("cuitcuil/"), QStringLiteral("20123456786"));
-    for (const char* path : {"domicilio/pais/", "domicilio/provincia/", "tipoorganizacion/",
-                             "tipogestion/", "region/"})
-        SetCoded(project, prefix + QString::fromLatin1(path), QStringLiteral("X"),
-                 QStringLiteral("Valor"));
+void FillInstitucion(TXMLProject& project, TRegistroCampos registro) {
+    for (const TCampoRegistro& campo : registro.Campos()) {
+        if (!campo.control.isEmpty())
+            registro.SetValor(campo.control, QStringLiteral("1613"));
+    }
+    registro.SetValor(QStringLiteral("benCuitEdit"), QStringLiteral("20123456786"));
+    registro.Escribir(project);
 }
 
 } // namespace
@@ -107,55 +90,40 @@ void TProyectoGrande::BuildPersonas(const QString& file, int personas, int respo
         grupo.SetField(QStringLiteral("curricularActividades"), LongText(1500, i));
         grupo.SetField(QStringLiteral("curricularArea"), LongText(500, i));
     }
-    for (const char* prefix :
-         {"beneficiaria/document/properties/", "dependencia/document/properties/",
-          "ejecutora/document/properties/"})
-        FillInstitucion(project, QString::fromLatin1(prefix));
+    FillInstitucion(project, RegistroBeneficiaria());
+    FillInstitucion(project, RegistroDependencia());
+    FillInstitucion(project, RegistroEjecutora());
     project.Save(true);
 }
 
 void TProyectoGrande::Store(const QString& file, const QString& convocatoria, int lineas,
                             bool passing) {
     TXMLProject project(file);
-    project.SetAttribute(QStringLiteral("soft/"), QStringLiteral("version"), QStringLiteral("2"));
-    SetCoded(project, kProperties + QStringLiteral("areatematica/principal/"), QStringLiteral("01"),
-             QStringLiteral("Ciencias Biológicas de Células y Moléculas"));
-    SetCoded(project, kProperties + QStringLiteral("areatematica/secundaria/"),
-             QStringLiteral("15"), QStringLiteral("Ciencias Biológicas de Organismos y Sistemas"));
-    project.ForceAttribute(kProperties + QStringLiteral("title/"), QStringLiteral("edit"),
-                           QStringLiteral("yes"));
-    project.SetCData(kProperties + QStringLiteral("title/"),
-                     passing ? QStringLiteral("Biodiversidad de las yungas") : QString());
-    SetCoded(project, kProperties + QStringLiteral("areaaltaprioridad/"), QString(),
-             QStringLiteral("No Aplica"));
-    project.SetCData(kProperties + QStringLiteral("duracion/"), QStringLiteral("3"));
-    SetCoded(project, kProperties + QStringLiteral("ubicacion/provincia/"),
-             QStringLiteral("CORDOBA"), QStringLiteral("Córdoba"));
-    project.SetAttribute(QStringLiteral("descripcionTecnica/"), QStringLiteral("file"),
-                         QStringLiteral("desc.pdf"));
-    project.SetAttributeInt(QStringLiteral("project/document/isDraft/"), QStringLiteral("value"),
-                            false);
+    TArchivoProyecto::EscribirEsqueleto(project);
+    TRegistroCampos datosGenerales = RegistroDatosGenerales(false);
+    datosGenerales.SetValor(QStringLiteral("areaTematicaComboBox"),
+                            QStringLiteral("Ciencias Biológicas de Células y Moléculas"));
+    datosGenerales.SetValor(QStringLiteral("areaTematicaSecundariaComboBox"),
+                            QStringLiteral("Ciencias Biológicas de Organismos y Sistemas"));
+    datosGenerales.SetValor(QStringLiteral("tituloEdit"),
+                            passing ? QStringLiteral("Biodiversidad de las yungas") : QString());
+    datosGenerales.SetValor(QStringLiteral("duracionComboBox"), QStringLiteral("3"));
+    datosGenerales.SetValor(QStringLiteral("provinciaComboBox"), QStringLiteral("Córdoba"));
+    datosGenerales.Escribir(project);
+    TDescripcionTecnica::GuardarNombre(project, QStringLiteral("desc.pdf"));
+    TArchivoProyecto::SetVerificado(project, false);
     project.SetAttribute(kProperties + QStringLiteral("convocatoria/"), QStringLiteral("doc-name"),
                          convocatoria);
 
-    TXMLNode presupuesto = project.GetNode(kProperties + QStringLiteral("presupuesto/"));
-    presupuesto.RemoveAllChildren();
-    // Each year: the lines of 100.5 a side, the administration (4 % of the subsidy) and the
-    // yearly total.
-    const QString subsidio = QString::number(lineas * 100.5, 'f', 0);
-    const QString administracion = QString::number(lineas * 100.5 * 0.04, 'f', 0);
-    for (int year = 1; year <= 3; ++year) {
-        const QString y = QString::number(year);
+    // Each year: the lines of 100.5 a side, then the computed rows.
+    TPresupuestoPorAnio anios;
+    for (int year = 1; year <= kAniosPresupuesto; ++year) {
         for (int line = 0; line < lineas; ++line)
-            AppendRow(presupuesto, QStringLiteral("Insumos"), QStringLiteral("100.5"),
-                      QStringLiteral("100.5"), QStringLiteral("201"), y);
-        AppendRow(presupuesto, QStringLiteral("GASTOS DE ADMINISTRACION DEL SUBSIDIO"),
-                  QStringLiteral("0"), administracion, administracion, y);
-        const double total = subsidio.toDouble() + administracion.toDouble();
-        AppendRow(presupuesto, QStringLiteral("TOTAL ANUAL"), subsidio,
-                  QString::number(total, 'f', 0),
-                  QString::number(total + subsidio.toDouble(), 'f', 0), y);
+            anios[year - 1].push_back(
+                {QStringLiteral("Insumos"), QStringLiteral("Reactivos del lote %1").arg(year),
+                 QStringLiteral("100.5"), QStringLiteral("100.5"), QStringLiteral("201")});
     }
+    WritePresupuesto(project, anios, {true, true, true});
     for (const char* path : kTextos)
         project.SetCData(kBody + QString::fromLatin1(path), LongText(2000, 7));
     project.Save(true);

@@ -1,7 +1,7 @@
-#include "pages/UPaginaTotalesPresupuesto.h"
+#include "pages/UTotalesPresupuesto.h"
 
-#include "pages/UImportes.h"
-#include "pages/UPaginaGrillaPresupuesto.h"
+#include "pages/UGrillaPresupuesto.h"
+#include "pages/UTotalesAnio.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -12,7 +12,6 @@
 namespace {
 
 const QString kCero = QStringLiteral("0");
-constexpr long double kPorcentajeGastos = 4;
 
 } // namespace
 
@@ -59,20 +58,11 @@ void TTotalesPresupuesto::SetText(TTipoTotal kind, const QString& text) {
 }
 
 void TTotalesPresupuesto::Recalc(const TGrillaPresupuesto& grid) {
-    QString subsidio = kCero;
-    QString contraparte = kCero;
-    QString total = kCero;
-    for (int row = 0; row < grid.Count(); ++row) {
-        subsidio = SumAmounts(subsidio, grid.Cell(row, TGrillaPresupuesto::kSubsidio));
-        contraparte = SumAmounts(contraparte, grid.Cell(row, TGrillaPresupuesto::kContraparte));
-        total = SumAmounts(contraparte, subsidio);
-    }
-    // The line totals of the table are not used: each column is added on its own.
-    const QString gastos = FormatAmount(AmountValue(subsidio) * kPorcentajeGastos / 100);
-    SetText(kSubGasto, gastos);
-    SetText(kConGasto, kCero);
-    SetText(kTotGasto, gastos);
-    SetText(kSubTotal, SumAmounts(subsidio, gastos));
-    SetText(kConTotal, contraparte);
-    SetText(kTotTotal, SumAmounts(total, gastos));
+    const TTotalesAnio totales = TotalesDeAnio(grid.Renglones());
+    SetText(kSubGasto, totales.subGasto);
+    SetText(kConGasto, totales.conGasto);
+    SetText(kTotGasto, totales.totGasto);
+    SetText(kSubTotal, totales.subTotal);
+    SetText(kConTotal, totales.conTotal);
+    SetText(kTotTotal, totales.totTotal);
 }

@@ -1,4 +1,4 @@
-#include "pages/UPaginaContadorCaracteres.h"
+#include "pages/UContadorCaracteres.h"
 
 #include "config/URegional.h"
 

@@ -1,7 +1,7 @@
-#include "pages/UPaginaEditLimitado.h"
+#include "pages/UEditLimitado.h"
 
 #include "app/UDialogos.h"
-#include "pages/UPaginaContadorCaracteres.h"
+#include "pages/UContadorCaracteres.h"
 
 #include <QCoreApplication>
 

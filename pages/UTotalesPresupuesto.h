@@ -18,9 +18,7 @@ class TTotalesPresupuesto : public QWidget {
     QLineEdit* Field(TTipoTotal kind) const { return fields_[kind]; }
     QString Text(TTipoTotal kind) const;
 
-    // Recomputes the six fields from the lines of the table. Every running total is an amount
-    // text rounded to cents before the next line is added; the administration expense is 4 %
-    // of the lines' subsidy, the counterpart has none.
+    // Recomputes the six fields from the lines of the table (TotalesDeAnio).
     void Recalc(const TGrillaPresupuesto& grid);
 
   private:

@@ -1,8 +1,8 @@
-#include "pages/UPaginaDetallePresupuesto.h"
+#include "pages/UDetallePresupuesto.h"
 
+#include "pages/UEditLimitado.h"
 #include "pages/UImportes.h"
 #include "pages/UListasCodigo.h"
-#include "pages/UPaginaEditLimitado.h"
 #include "pages/UPaginaListas.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "pages/UPaginaGrillaGrupo.h"
+#include "pages/UGrillaGrupo.h"
 
 #include <QHeaderView>
 
