@@ -1,15 +1,13 @@
 // The whole stored file after a user fills the form through the window, compared byte for byte
 // with a checked-in copy: any change in what the pages write, or in its order, shows here.
 // VELORN_ACTUALIZAR_GOLDEN=1 writes the copy anew (then compare it with git diff).
+#include "support/UArchivoEsperado.h"
 #include "ui_support/UInstalacionMuestra.h"
 #include "ui_support/UListaDesplegable.h"
 #include "ui_support/UPruebaPresupuesto.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QRegularExpression>
-
-#include <algorithm>
 
 namespace {
 
@@ -28,23 +26,6 @@ QByteArray SinVariables(const QByteArray& file, const QString& carpeta) {
         .replace(fecha, QStringLiteral("<fechaAlta>FECHA</fechaAlta>"))
         .replace(carpeta, QStringLiteral("CARPETA"))
         .toLatin1();
-}
-
-void ExpectSameAsGolden(const QByteArray& actual, const char* name) {
-    const QString path = QStringLiteral(VELORN_GOLDEN "/") + QLatin1String(name);
-    QFile golden(path);
-    if (qEnvironmentVariableIsSet("VELORN_ACTUALIZAR_GOLDEN")) {
-        ASSERT_TRUE(golden.open(QIODevice::WriteOnly));
-        golden.write(actual);
-        return;
-    }
-    ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << path.toStdString();
-    const QList<QByteArray> expected = golden.readAll().split('\n');
-    const QList<QByteArray> lines = actual.split('\n');
-    for (int i = 0; i < std::max(lines.size(), expected.size()); ++i) {
-        ASSERT_EQ(lines.value(i).toStdString(), expected.value(i).toStdString())
-            << name << ", line " << i + 1;
-    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "document/UErrores.h"
 #include "document/UXMLProject.h"
 #include "pages/UGrupo.h"
+#include "support/UArchivoEsperado.h"
 #include "support/UProyectoPrueba.h"
 
 #include <QFile>
@@ -17,11 +18,6 @@
 namespace {
 
 const QString kProperties = QStringLiteral("project/document/properties/");
-
-// Expected text with accents, as Windows-1252 bytes (every character here is in Latin-1).
-QByteArray Cp(const QString& text) {
-    return text.toLatin1();
-}
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -108,152 +104,13 @@ QByteArray Generate(const TCarpetaPrueba& carpeta, void (*fill)(TXMLProject&)) {
 
 } // namespace
 
+// The three covers of a project with every section filled, byte for byte: one line in
+// Windows-1252, characters beyond it as references.
 TEST(TCaratulaTest, WritesTheThreeCoversOfACompleteProjectByteForByte) {
     TCarpetaPrueba carpeta;
     ASSERT_TRUE(carpeta.IsValid());
     const QByteArray written = Generate(carpeta, FillSampleProject);
-
-    const QByteArray table =
-        "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
-        "bordercolor=\"#000000\">";
-    const QByteArray title = "<center><font size=\"4\"><b>Agua &amp; suelos \x97 R\xEDo "
-                             "Tercero</b></font></center><br/>";
-    const QByteArray convocatoria =
-        "<font size=\"3\"><b>Convocatoria</b></font><br/>" + table +
-        Cp("<tr><td><font size=\"2\"><b>Tipo</b></font></td><td><font size=\"2\">Proyectos de "
-           "Investigación ( 2024 )</font></td></tr>"
-           "<tr><td><font size=\"2\"><b>Categoría</b></font></td><td><font size=\"2\">Categoría "
-           "A</font></td></tr>"
-           "<tr><td><font size=\"2\"><b>Tipo de Proyecto</b></font></td><td><font "
-           "size=\"2\">Investigación Aplicada</font></td></tr>") +
-        "</table><br/>";
-    const QByteArray datosGenerales =
-        "<font size=\"3\"><b>Datos generales del proyecto</b></font><br/>" + table +
-        Cp("<tr><td><font size=\"2\"><b>Area Temática</b></font></td><td><font "
-           "size=\"2\">Ciencias Agrarias</font></td></tr>"
-           "<tr><td><font size=\"2\"><b>Prioridad Regional</b></font></td><td><font "
-           "size=\"2\">&nbsp;</font></td></tr>"
-           "<tr><td><font size=\"2\"><b>Duración</b></font></td><td><font "
-           "size=\"2\">2</font></td></tr>"
-           "<tr><td><font size=\"2\"><b>Ubicación</b></font></td><td><font "
-           "size=\"2\">Argentina, Córdoba</font></td></tr>"
-           "<tr><td><font size=\"2\"><b>Idiomas</b></font></td><td><font "
-           "size=\"2\">Español</font></td></tr>"
-           "<tr><td><font size=\"2\"><b>Investigador<br/>Responsable</b></font></td><td><font "
-           "size=\"2\">Nombre y Apellido<br/>Ana María Pérez</font></td></tr>"
-           "<tr><td><font size=\"2\"><b>Fecha de alta</b></font></td><td><font "
-           "size=\"2\">05/03/2024</font></td></tr>") +
-        "</table><br/>";
-    const auto budgetRow = [](const char* year, const QString& rubro, const char* subsidio,
-                              const char* contraparte, const char* total) {
-        return "<tr><td><font size=\"2\">" + QByteArray(year) +
-               "</font></td><td><font size=\"2\">" + Cp(rubro) +
-               "</font></td><td><font size=\"2\">" + subsidio +
-               "</font></td><td><font size=\"2\">" + contraparte +
-               "</font></td><td><font size=\"2\">" + total + "</font></td></tr>";
-    };
-    const QByteArray presupuesto =
-        "<font size=\"3\"><b>Presupuesto</b></font><br/>" + table +
-        Cp("<tr><td><font size=\"2\"><b>Año</b></font></td><td><font "
-           "size=\"2\"><b>Rubro</b></font></td><td><font "
-           "size=\"2\"><b>Subsidio</b></font></td><td><font "
-           "size=\"2\"><b>Contraparte</b></font></td><td><font "
-           "size=\"2\"><b>Total</b></font></td></tr>") +
-        budgetRow("1", "Insumos", "1000.5", "200", "1200.5") +
-        budgetRow("1", "Viajes y viáticos", "300", "0", "300") +
-        budgetRow("1", "GASTOS DE ADMINISTRACION DEL SUBSIDIO", "52.02", "0", "52.02") +
-        budgetRow("1", "TOTAL ANUAL", "1352.52", "200", "1552.52") +
-        budgetRow("2", "Equipamiento", "5000", "1000", "6000") +
-        budgetRow("2", "GASTOS DE ADMINISTRACION DEL SUBSIDIO", "200", "0", "200") +
-        budgetRow("2", "TOTAL ANUAL", "5200", "1000", "6200") + "</table><br/>";
-    const QByteArray grupo =
-        Cp("<font size=\"3\"><b>Conformación de Grupo</b></font><br/>") + table +
-        "<tr><td><font size=\"2\"><b>Grupo Responsable</b></font></td><td><table>"
-        "<tr><td><font size=\"2\">Nombre y Apellido</font></td><td><font "
-        "size=\"2\">Rol</font></td></tr>" +
-        Cp("<tr><td><font size=\"2\">Luis Gómez</font></td><td><font size=\"2\">Investigador "
-           "Integrante</font></td></tr>"
-           "<tr><td><font size=\"2\">Ana María Pérez</font></td><td><font "
-           "size=\"2\">Investigador Responsable</font></td></tr>") +
-        "</table></td></tr><tr><td><font size=\"2\"><b>Grupo Colaborador</b></font></td><td>"
-        "<table><tr><td><font size=\"2\">Nombre y Apellido</font></td><td><font "
-        "size=\"2\">Rol</font></td></tr>" +
-        Cp("<tr><td><font size=\"2\">Juan Díaz</font></td><td><font "
-           "size=\"2\">Becario</font></td></tr>") +
-        "</table></td></tr></table><br/>";
-    const QByteArray institucionHeader =
-        Cp("<tr><td><font size=\"2\">Razón Social</font></td><td><font size=\"2\">Teléfono</font>"
-           "</td><td><font size=\"2\">Correo Electrónico</font></td></tr>");
-    const QByteArray beneficiariaRow =
-        "<tr><td><font size=\"2\">Universidad Nacional de Velorn</font></td><td><font "
-        "size=\"2\">0351-4334000</font></td><td><font size=\"2\">info@unv.edu.ar</font></td>"
-        "</tr>";
-    const QByteArray instituciones =
-        "<font size=\"3\"><b>Instituciones del Proyecto</b></font><br/>" + table +
-        Cp("<tr><td><font size=\"2\"><b>Institución Beneficiaria</b></font></td><td><font "
-           "size=\"2\"><table>") +
-        institucionHeader + beneficiariaRow + "</table></font></td></tr>" +
-        Cp("<tr><td><font size=\"2\"><b>Representante Legal</b></font></td><td><font "
-           "size=\"2\">Pérez, Ana</font></td></tr>") +
-        "<tr><td><font size=\"2\"><b>Dependencia</b></font></td><td><font size=\"2\"><table>" +
-        institucionHeader +
-        "<tr><td><font size=\"2\">Facultad de Ciencias Agropecuarias</font></td><td><font "
-        "size=\"2\">0351-4334100</font></td><td><font size=\"2\">fca@unv.edu.ar</font></td></tr>"
-        "</table></font></td></tr>"
-        "<tr><td><font size=\"2\"><b>Unidad Ejecutora</b></font></td><td><font size=\"2\"><table>" +
-        institucionHeader +
-        "<tr><td><font size=\"2\">Instituto de Suelos</font></td><td><font "
-        "size=\"2\">0351-4334200</font></td><td><font size=\"2\">suelos@unv.edu.ar</font></td>"
-        "</tr></table></font></td></tr></table><br/>";
-    const QByteArray beneficiaria =
-        Cp("<font size=\"3\"><b>Institución Beneficiaria</b></font><br/>") + table +
-        institucionHeader + beneficiariaRow +
-        "<tr><td><font size=\"2\">Representante Legal</font></td><td><font "
-        "size=\"2\">Cargo</font></td><td><font size=\"2\">Firma</font></td></tr>" +
-        Cp("<tr><td><font size=\"2\">Pérez, Ana</font></td><td><font "
-           "size=\"2\">Rectora</font></td><td><font size=\"2\">&nbsp;</font></td></tr>") +
-        "</table><br/>";
-    const QByteArray ejecutora =
-        "<font size=\"3\"><b>Unidad Ejecutora</b></font><br/>" + table +
-        Cp("<tr><td><font size=\"2\"><b>Razón Social</b></font></td><td><font "
-           "size=\"2\"><b>Teléfono</b></font></td><td><font size=\"2\"><b>Correo "
-           "Electrónico</b></font></td></tr>") +
-        "<tr><td><font size=\"2\">Instituto de Suelos</font></td><td><font "
-        "size=\"2\">0351-4334200</font></td><td><font size=\"2\">suelos@unv.edu.ar</font></td>"
-        "</tr></table><br/>";
-    const QByteArray grupoFirmas =
-        Cp("<font size=\"3\"><b>Conformación de Grupo</b></font><br/>") + table +
-        "<tr><td><font size=\"2\"><b>Grupo Responsable</b></font></td><td><table>"
-        "<tr><td><font size=\"2\">Nombre y Apellido</font></td><td><font "
-        "size=\"2\">Rol</font></td><td><font size=\"2\">Firma</font></td></tr>" +
-        Cp("<tr><td><font size=\"2\">Luis Gómez</font></td><td><font size=\"2\">Investigador "
-           "Integrante</font></td><td><font size=\"2\">&nbsp;</font></td></tr>"
-           "<tr><td><font size=\"2\">Ana María Pérez</font></td><td><font "
-           "size=\"2\">Investigador Responsable</font></td><td><font "
-           "size=\"2\">&nbsp;</font></td></tr>") +
-        "</table></td></tr><tr><td><font size=\"2\"><b>Grupo Colaborador</b></font></td><td>"
-        "<table><tr><td><font size=\"2\">Nombre y Apellido</font></td><td><font "
-        "size=\"2\">Rol</font></td><td><font size=\"2\">Firma</font></td></tr>" +
-        Cp("<tr><td><font size=\"2\">Juan Díaz</font></td><td><font "
-           "size=\"2\">Becario</font></td><td><font size=\"2\">&nbsp;</font></td></tr>") +
-        "</table></td></tr></table><br/>";
-    const QByteArray separator = "<br/><hr/><br/><H2>&nbsp;</H2>";
-
-    const QByteArray expected =
-        Cp("<html><head><title>Carátulas</title></head><STYLE TYPE=\"text/css\">H2 "
-           "{page-break-before: always}</STYLE><body>") +
-        title + Cp("<center><font size=\"4\"><b>CARÁTULA DE PROYECTO</b></font></center><br/>") +
-        convocatoria + datosGenerales +
-        Cp("<font size=\"3\"><b>Responsable del Proyecto</b></font><br/>") + table +
-        Cp("<tr><td><font size=\"2\"><b>Nombre y Apellido<br/>Ana María Pérez</b></font></td>"
-           "<td><font size=\"2\"><b>Firma</b><br/><br/></font></td></tr>") +
-        "</table><br/>" + presupuesto + grupo + instituciones + separator + title +
-        Cp("<center><font size=\"4\"><b>CARÁTULA DE ORGANIZACIONES</b></font></center><br/>") +
-        convocatoria + datosGenerales + beneficiaria + separator + title +
-        Cp("<center><font size=\"4\"><b>CARÁTULA DE GRUPO</b></font></center><br/>") +
-        convocatoria + datosGenerales + ejecutora + grupoFirmas + "</body></html>";
-
-    EXPECT_EQ(written, expected);
+    ExpectSameAsGolden(written, "caratula_completa.htm");
     EXPECT_FALSE(written.contains('\n'));
     EXPECT_FALSE(written.contains('\r'));
 }
