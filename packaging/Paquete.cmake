@@ -8,6 +8,14 @@ if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
       "Folder the bundle is laid out in" FORCE)
 endif()
 
+# A build folder configured before the bundle existed keeps /usr/local in its cache: the bundle
+# is never spread over a system folder.
+install(CODE [[
+  if(CMAKE_INSTALL_PREFIX MATCHES "^/(usr(/local)?)?/?$")
+    message(FATAL_ERROR "The bundle is a folder of its own; name one with "
+                        "cmake --install <build> --prefix <folder> (not ${CMAKE_INSTALL_PREFIX}).")
+  endif()
+]])
 install(TARGETS velorn RUNTIME DESTINATION .)
 install(FILES data/config.xml data/wrapper.xml data/ayuda.xml packaging/LEAME.txt DESTINATION .)
 install(DIRECTORY data/convoc DESTINATION .)
