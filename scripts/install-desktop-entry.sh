@@ -9,7 +9,8 @@ if [ ! -x "$carpeta/velorn" ]; then
     exit 1
 fi
 case "$carpeta" in
-    *'"'* | *'\'* | *'`'* | *'$'* | *'%'*)
+    *'"'* | *'\'* | *'`'* | *'$'* | *'%'* | *'
+'*)
         echo "La carpeta \"$carpeta\" tiene caracteres que el menú del escritorio no admite" \
              "(comillas, \\, \`, \$ o %); mueva el programa a otra carpeta." >&2
         exit 1
