@@ -645,14 +645,9 @@ void TForm1::HidePageTabs() {
     // The budget's view and edit pages; the budget's year pages keep their headers.
     detalleDelPresupuestoDelProyectoTab_->HidePageTabs();
     // Nor do the keys that move between tabs reach those pages.
-    for (QTabWidget* pages :
-         {MainPageControl_, PageControl_,
-          conformacionDelGrupoTab_->findChild<QTabWidget*>(QStringLiteral("grupoPageControl")),
-          detalleDelPresupuestoDelProyectoTab_->findChild<QTabWidget*>(
-              QStringLiteral("prespuestoPageControl"))}) {
-        if (pages != nullptr)
-            TTeclasPaginas::Bloquear(pages);
-    }
+    for (QTabWidget* pages : {MainPageControl_, PageControl_, conformacionDelGrupoTab_->Hojas(),
+                              detalleDelPresupuestoDelProyectoTab_->Hojas()})
+        TTeclasPaginas::Bloquear(pages);
 }
 
 void TForm1::FillNumberItems(QComboBox* pickList, const QString& count) {

@@ -31,6 +31,8 @@ class TPaginaGrupos : public QWidget {
     // The list sheet a control belongs to: the collaborating group's list for its table,
     // the responsible group's for everything else of the page.
     int ListSheetOf(const QWidget* control) const;
+    // The page's sheets (grupoPageControl), whose headers are hidden.
+    QTabWidget* Hojas() const { return grupoPageControl_; }
 
     // Appends one row per person of the group, in document order; the grid must be empty.
     void LoadGrupoGrid(TXMLProject& project, TGrillaGrupo* grid, const QString& grupo);

@@ -43,6 +43,8 @@ class TPaginaPresupuesto : public QWidget {
     void SetupPresupuestoGrids();
     // The section was chosen: the table view, an unapplied line being dropped.
     void ShowVista();
+    // The view and edit pages (prespuestoPageControl), whose headers are hidden.
+    QTabWidget* Hojas() const { return prespuestoPageControl_; }
     // Shows the page of the year "1", "2" or "3" with the focus in its table.
     void ShowYear(const QString& anio);
 
