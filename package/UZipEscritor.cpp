@@ -80,14 +80,11 @@ bool TZipEscritor::Append(const QByteArray& bytes) {
     return file_.Write(bytes.constData(), bytes.size());
 }
 
-// A zip64 entry says so in both headers: sizes all ones, the real ones in the zip64 field.
-QByteArray TZipEscritor::LocalHeader(const Entrada& entry) const {
+// The fields both headers of an entry have, in the same order: from the version needed to
+// extract up to the length of the extra field. A zip64 entry says so in both: sizes all ones,
+// the real ones in the zip64 field.
+void TZipEscritor::PutSharedFields(QByteArray& out, const Entrada& entry, const QByteArray& extra) {
     const QByteArray& name = entry.header.name;
-    const QByteArray extra =
-        (entry.zip64 ? Zip64Field(entry.uncompressed, entry.compressed, nullptr) : QByteArray()) +
-        NameExtra(name);
-    QByteArray out;
-    Put(out, kLocalSignature, 4);
     Put(out, entry.zip64 ? kNeededZip64 : kNeeded, 2);
     Put(out, Flags(name), 2);
     Put(out, kDeflate, 2);
@@ -97,6 +94,16 @@ QByteArray TZipEscritor::LocalHeader(const Entrada& entry) const {
     Put(out, entry.zip64 ? kAllOnes32 : entry.uncompressed, 4);
     Put(out, std::uint64_t(name.size()), 2);
     Put(out, std::uint64_t(extra.size()), 2);
+}
+
+QByteArray TZipEscritor::LocalHeader(const Entrada& entry) const {
+    const QByteArray& name = entry.header.name;
+    const QByteArray extra =
+        (entry.zip64 ? Zip64Field(entry.uncompressed, entry.compressed, nullptr) : QByteArray()) +
+        NameExtra(name);
+    QByteArray out;
+    Put(out, kLocalSignature, 4);
+    PutSharedFields(out, entry, extra);
     return out + name + extra;
 }
 
@@ -110,15 +117,7 @@ QByteArray TZipEscritor::CentralHeader(const Entrada& entry) const {
     QByteArray out;
     Put(out, kCentralSignature, 4);
     Put(out, kMadeBy, 2);
-    Put(out, entry.zip64 ? kNeededZip64 : kNeeded, 2);
-    Put(out, Flags(name), 2);
-    Put(out, kDeflate, 2);
-    Put(out, entry.header.dosDateTime, 4);
-    Put(out, entry.crc, 4);
-    Put(out, entry.zip64 ? kAllOnes32 : entry.compressed, 4);
-    Put(out, entry.zip64 ? kAllOnes32 : entry.uncompressed, 4);
-    Put(out, std::uint64_t(name.size()), 2);
-    Put(out, std::uint64_t(extra.size()), 2);
+    PutSharedFields(out, entry, extra);
     Put(out, 0, 2); // comment
     Put(out, 0, 2); // disk
     Put(out, 0, 2); // internal attributes

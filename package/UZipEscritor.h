@@ -51,6 +51,7 @@ class TZipEscritor {
         std::uint64_t uncompressed = 0;
     };
 
+    static void PutSharedFields(QByteArray& out, const Entrada& entry, const QByteArray& extra);
     QByteArray LocalHeader(const Entrada& entry) const;
     QByteArray CentralHeader(const Entrada& entry) const;
     bool Append(const QByteArray& bytes);
