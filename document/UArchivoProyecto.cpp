@@ -1,6 +1,7 @@
 #include "document/UArchivoProyecto.h"
 
 #include "config/URegional.h"
+#include "document/UAtributoEnBytes.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
 
@@ -42,6 +43,23 @@ bool TArchivoProyecto::Verificado(TXMLProject& project) {
 
 void TArchivoProyecto::SetVerificado(TXMLProject& project, bool verificado) {
     project.SetAttributeInt(kIsDraft, kValue, verificado);
+}
+
+void TArchivoProyecto::GuardarVerificado(TXMLProject& project, QByteArray read, bool verificado) {
+    const bool yaModificado = project.IsModified();
+    const QString antes = project.GetAttribute(kIsDraft, kValue, QString());
+    SetVerificado(project, verificado);
+    if (project.IsModified() && !yaModificado && !read.isEmpty()) {
+        const std::optional<QByteArray> bytes =
+            ReemplazarValorAtributo(std::move(read), kIsDraft, kValue, antes,
+                                    project.GetAttribute(kIsDraft, kValue, QString()));
+        if (bytes) {
+            project.SaveBytes(*bytes);
+            project.Discard();
+            return;
+        }
+    }
+    project.Release();
 }
 
 void TArchivoProyecto::MarcarCambio(TXMLProject& project) {

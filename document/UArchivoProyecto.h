@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class TXMLProject;
@@ -19,6 +20,11 @@ class TArchivoProyecto {
     // The stored verified flag ("1" verified, "0" not).
     static bool Verificado(TXMLProject& project);
     static void SetVerificado(TXMLProject& project, bool verificado);
+    // Sets the flag and releases the document, which is written only when the flag changed.
+    // When the flag is the only change since the document was read from read, the file written
+    // is those bytes with the flag's value replaced: the rest of what was stored stays as it is,
+    // and the document need not be built into a file again.
+    static void GuardarVerificado(TXMLProject& project, QByteArray read, bool verificado);
     // A change written outside the store sequence (a person, an attachment): the file says it
     // is not verified, and a file the next start would ignore gets the version marker first.
     static void MarcarCambio(TXMLProject& project);

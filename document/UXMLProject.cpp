@@ -417,7 +417,7 @@ void TXMLNode::RemoveAllChildren() {
 // ---------------------------------------------------------------------------------------------
 // TXMLProject
 
-TXMLProject::TXMLProject(const QString& fileName)
+TXMLProject::TXMLProject(const QString& fileName, QByteArray* read)
     : fileName_(fileName), document_(std::make_unique<pugi::xml_document>()) {
     if (!QFileInfo::exists(fileName_)) {
         document_->append_child("import");
@@ -428,7 +428,10 @@ TXMLProject::TXMLProject(const QString& fileName)
     if (!file.open(QIODevice::ReadOnly))
         throw EXMLError(QStringLiteral("No se pudo leer el archivo \"%1\": %2")
                             .arg(fileName_, file.errorString()));
-    Parse(file.readAll());
+    const QByteArray bytes = file.readAll();
+    Parse(bytes);
+    if (read != nullptr)
+        *read = bytes;
 }
 
 TXMLProject::TXMLProject(const QString& name, const QByteArray& bytes)
@@ -599,12 +602,20 @@ void TXMLProject::Save(bool force) {
     if (!modified_ && !force)
         return;
     const std::string bytes = Serialize();
+    Write(QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())));
+}
+
+void TXMLProject::SaveBytes(const QByteArray& bytes) {
+    RequireOpen();
+    Write(bytes);
+}
+
+void TXMLProject::Write(const QByteArray& bytes) {
     if (backup_ && QFileInfo::exists(fileName_))
         KeepBackup(fileName_, fileName_ + QStringLiteral(".bak"));
     // Written beside the old file and renamed over it: a failure never leaves a cut file.
     QString error;
-    if (!TArchivoAtomico::WriteFile(
-            fileName_, QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())), &error))
+    if (!TArchivoAtomico::WriteFile(fileName_, bytes, &error))
         throw EXMLError(
             QStringLiteral("No se pudo escribir el archivo \"%1\": %2").arg(fileName_, error));
     modified_ = false;

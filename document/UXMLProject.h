@@ -71,8 +71,9 @@ class TXMLProject {
   public:
     // Parses the file when it exists (EXMLError when it is not well-formed XML, is written in an
     // encoding the program cannot read exactly, or nests deeper than it can); otherwise starts an
-    // empty document with the root element "import", marked modified.
-    explicit TXMLProject(const QString& fileName);
+    // empty document with the root element "import", marked modified. With read, the bytes the
+    // document was parsed from are handed to the caller as well (none for a new document).
+    explicit TXMLProject(const QString& fileName, QByteArray* read = nullptr);
     // A document read from bytes held in memory (an entry of a zip file), for reading only:
     // the name stands for it in messages, and it must be discarded, never saved.
     static std::unique_ptr<TXMLProject> FromBytes(const QByteArray& bytes, const QString& name);
@@ -104,6 +105,10 @@ class TXMLProject {
     // appended to its name. The file is replaced atomically; EXMLError when it cannot be
     // written, and then the file on disk is the one that was there before.
     void Save(bool force);
+    // Writes the given bytes instead of the document, with the same ".bak" copy and atomic
+    // replace as Save. For a caller that took the bytes this document was read from and changed
+    // in them exactly what it changed in the document, so that nothing else is rewritten.
+    void SaveBytes(const QByteArray& bytes);
     // Save(false), then drops the document.
     void Release();
     // Drops the document without writing anything.
@@ -121,6 +126,7 @@ class TXMLProject {
     pugi::xml_node_struct* Root() const;
     void RequireOpen() const;
     void MarkModified() { modified_ = true; }
+    void Write(const QByteArray& bytes);
 
     QString fileName_;
     std::unique_ptr<pugi::xml_document> document_;

@@ -12,12 +12,12 @@ constexpr long double kPorcentajeGastos = 4;
 TTotalesAnio TotalesDeAnio(const TRenglones& renglones) {
     QString subsidio = kCero;
     QString contraparte = kCero;
-    QString total = kCero;
     for (const TRenglonPresupuesto& renglon : renglones) {
         subsidio = SumAmounts(subsidio, renglon.subsidio);
         contraparte = SumAmounts(contraparte, renglon.contraparte);
-        total = SumAmounts(contraparte, subsidio);
     }
+    // The total is the two running sums added once they are complete.
+    const QString total = renglones.empty() ? kCero : SumAmounts(contraparte, subsidio);
     const QString gastos = FormatAmount(AmountValue(subsidio) * kPorcentajeGastos / 100);
     return {gastos,      kCero,
             gastos,      SumAmounts(subsidio, gastos),

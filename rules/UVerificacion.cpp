@@ -1,8 +1,9 @@
 #include "rules/UVerificacion.h"
 
+#include "document/UArchivoProyecto.h"
 #include "rules/URestricciones.h"
 
-TVerificacion::TVerificacion(const QString& fileName) : document_(fileName) {}
+TVerificacion::TVerificacion(const QString& fileName) : document_(fileName, &read_) {}
 
 THallazgos TVerificacion::Check(const TConfiguracion& configuracion) {
     THallazgos hallazgos;
@@ -11,8 +12,5 @@ THallazgos TVerificacion::Check(const TConfiguracion& configuracion) {
 }
 
 void TVerificacion::Finish(bool verified) {
-    // The setter leaves the document unchanged when the flag already has that value.
-    document_.SetAttributeInt(QStringLiteral("project/document/isDraft/"), QStringLiteral("value"),
-                              verified);
-    document_.Release();
+    TArchivoProyecto::GuardarVerificado(document_, std::move(read_), verified);
 }

@@ -3,6 +3,7 @@
 #include "document/UXMLProject.h"
 #include "rules/UHallazgos.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -23,5 +24,6 @@ class TVerificacion {
     void Finish(bool verified);
 
   private:
+    QByteArray read_; // the stored file, so that writing the flag changes nothing else in it
     TXMLProject document_;
 };

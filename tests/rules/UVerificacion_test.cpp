@@ -63,6 +63,14 @@ TEST(Verificacion, WritesTheFileOnlyWhenTheFlagChanges) {
         EXPECT_EQ(after.GetAttribute(kIsDraft, QStringLiteral("value"), QString()), caso.flag);
         after.Discard();
         EXPECT_EQ(Bytes(carpeta.ProyectoPath()) != before, caso.written);
+        // What is written is what writing the whole document with the new flag writes.
+        if (caso.written) {
+            const auto stored = TXMLProject::FromBytes(before, carpeta.ProyectoPath());
+            stored->SetAttributeInt(kIsDraft, QStringLiteral("value"), caso.passes);
+            EXPECT_EQ(Bytes(carpeta.ProyectoPath()),
+                      QByteArray::fromStdString(stored->Serialize()));
+            stored->Discard();
+        }
         // A write keeps the file as it was in the ".bak" copy.
         EXPECT_EQ(QFile::exists(carpeta.ProyectoPath() + ".bak"), caso.written);
     }
