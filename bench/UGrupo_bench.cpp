@@ -4,8 +4,8 @@
 // forced save of the same document. Run: build/bench/UGrupo_bench [runs]
 #include "UMedicion.h"
 #include "document/UXMLProject.h"
-#include "pages/UFichaPersona.h"
-#include "pages/UGrupo.h"
+#include "form/UFichaPersona.h"
+#include "form/UGrupo.h"
 #include "support/UProyectoGrande.h"
 
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 #include "UMedicion.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
+#include "form/UImportacion.h"
 #include "package/KZip.h"
-#include "pages/UImportacion.h"
 #include "support/UProyectoGrande.h"
 
 #include <QCoreApplication>

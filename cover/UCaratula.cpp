@@ -6,7 +6,7 @@
 #include "document/UEnteros.h"
 #include "document/UErrores.h"
 #include "document/UXMLProject.h"
-#include "pages/UGrupo.h"
+#include "form/UGrupo.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/UListaPresupuesto.h"
+#include "form/UListaPresupuesto.h"
 
 #include <QByteArray>
 #include <QString>

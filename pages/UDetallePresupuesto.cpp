@@ -1,8 +1,8 @@
 #include "pages/UDetallePresupuesto.h"
 
+#include "form/UImportes.h"
+#include "form/UListasCodigo.h"
 #include "pages/UEditLimitado.h"
-#include "pages/UImportes.h"
-#include "pages/UListasCodigo.h"
 #include "pages/UPaginaListas.h"
 
 #include <QComboBox>

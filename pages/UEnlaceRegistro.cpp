@@ -1,8 +1,8 @@
 #include "pages/UEnlaceRegistro.h"
 
-#include "pages/UListasCodigo.h"
+#include "form/UListasCodigo.h"
+#include "form/URegistroCampos.h"
 #include "pages/UPaginaListas.h"
-#include "pages/URegistroCampos.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/URenglonPresupuesto.h"
+#include "form/URenglonPresupuesto.h"
 
 #include <QStringList>
 #include <QTableWidget>

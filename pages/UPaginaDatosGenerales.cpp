@@ -4,12 +4,12 @@
 #include "app/UGrupoAyuda.h"
 #include "config/UConfiguracion.h"
 #include "document/UEnteros.h"
+#include "form/URegistroDatosGenerales.h"
 #include "pages/UContadorCaracteres.h"
 #include "pages/UEditLimitado.h"
 #include "pages/UEnlaceRegistro.h"
 #include "pages/UPaginaListas.h"
 #include "pages/UPaginaPresupuesto.h"
-#include "pages/URegistroDatosGenerales.h"
 
 #include <QComboBox>
 #include <QLayout>

@@ -1,6 +1,6 @@
 #include "pages/UPaginaDependencia.h"
 
-#include "pages/URegistroInstitucion.h"
+#include "form/URegistroInstitucion.h"
 
 TPaginaDependencia::TPaginaDependencia(QWidget* parent)
     : TPaginaInstitucion({QStringLiteral("dependenciaTab"), QStringLiteral("dep"),

@@ -4,8 +4,8 @@
 #include "app/UBarraSeguirEditando.h"
 #include "app/UDialogos.h"
 #include "document/UArchivoProyecto.h"
+#include "form/UDescripcionTecnica.h"
 #include "package/UNombrePortable.h"
-#include "pages/UDescripcionTecnica.h"
 
 #include <QDir>
 #include <QFileInfo>

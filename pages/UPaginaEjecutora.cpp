@@ -1,6 +1,6 @@
 #include "pages/UPaginaEjecutora.h"
 
-#include "pages/URegistroInstitucion.h"
+#include "form/URegistroInstitucion.h"
 
 #include <QFormLayout>
 

@@ -5,9 +5,9 @@
 #include "app/UDialogos.h"
 #include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
+#include "form/UDescripcionTecnica.h"
+#include "form/UNombrePaquete.h"
 #include "package/KZip.h"
-#include "package/UNombrePaquete.h"
-#include "pages/UDescripcionTecnica.h"
 #include "pages/UPaginaDescripcionTecnica.h"
 
 #include <QDir>

@@ -4,9 +4,9 @@
 #include "document/UArchivoProyecto.h"
 #include "document/UErrores.h"
 #include "document/UXMLProject.h"
+#include "form/UGrupo.h"
 #include "ids/UCuitWeb.h"
 #include "pages/UGrillaGrupo.h"
-#include "pages/UGrupo.h"
 #include "pages/UPaginaPersona.h"
 
 #include <QComboBox>

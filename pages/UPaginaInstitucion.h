@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/URegistroCampos.h"
+#include "form/URegistroCampos.h"
 
 #include <QString>
 #include <QWidget>

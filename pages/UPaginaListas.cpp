@@ -1,7 +1,7 @@
 #include "pages/UPaginaListas.h"
 
 #include "document/UEnteros.h"
-#include "pages/UListasCodigo.h"
+#include "form/UListasCodigo.h"
 
 #include <QComboBox>
 

@@ -2,11 +2,11 @@
 
 #include "app/UDialogos.h"
 #include "document/UXMLProject.h"
+#include "form/UImportes.h"
+#include "form/UListaPresupuesto.h"
+#include "form/UPresupuestoItem.h"
 #include "pages/UDetallePresupuesto.h"
 #include "pages/UGrillaPresupuesto.h"
-#include "pages/UImportes.h"
-#include "pages/UListaPresupuesto.h"
-#include "pages/UPresupuestoItem.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "pages/UPaginaTextos.h"
 
-#include "pages/UListasCodigo.h"
+#include "form/UListasCodigo.h"
 
 #include <QListWidget>
 

@@ -1,7 +1,7 @@
 #include "pages/UTotalesPresupuesto.h"
 
+#include "form/UTotalesAnio.h"
 #include "pages/UGrillaPresupuesto.h"
-#include "pages/UTotalesAnio.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -2,8 +2,8 @@
 
 #include "document/UEnteros.h"
 #include "document/UXMLProject.h"
-#include "pages/UImportes.h"
-#include "pages/UPresupuestoItemValor.h"
+#include "form/UImportes.h"
+#include "form/UPresupuestoItemValor.h"
 
 #include <QStringList>
 

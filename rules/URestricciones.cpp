@@ -3,12 +3,12 @@
 #include "config/UConfiguracion.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
+#include "form/UDescripcionTecnica.h"
+#include "form/UGrupo.h"
+#include "form/UListaPresupuesto.h"
+#include "form/URegistroDatosGenerales.h"
+#include "form/URegistroInstitucion.h"
 #include "ids/UCuitWeb.h"
-#include "pages/UDescripcionTecnica.h"
-#include "pages/UGrupo.h"
-#include "pages/UListaPresupuesto.h"
-#include "pages/URegistroDatosGenerales.h"
-#include "pages/URegistroInstitucion.h"
 #include "rules/UReglasPresupuesto.h"
 
 #include <QFileInfo>

@@ -7,9 +7,9 @@
 
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
+#include "form/UFichaPersona.h"
+#include "form/UGrupo.h"
 #include "package/KZip.h"
-#include "pages/UFichaPersona.h"
-#include "pages/UGrupo.h"
 
 #include <QComboBox>
 #include <QDir>

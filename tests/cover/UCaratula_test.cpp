@@ -4,7 +4,7 @@
 #include "cover/UHtmlCaratula.h"
 #include "document/UErrores.h"
 #include "document/UXMLProject.h"
-#include "pages/UGrupo.h"
+#include "form/UGrupo.h"
 #include "support/UArchivoEsperado.h"
 #include "support/UProyectoPrueba.h"
 

@@ -5,9 +5,9 @@
 
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
-#include "pages/UFichaPersona.h"
+#include "form/UFichaPersona.h"
+#include "form/UGrupo.h"
 #include "pages/UGrillaGrupo.h"
-#include "pages/UGrupo.h"
 #include "pages/UPaginaGrupos.h"
 
 #include <QComboBox>

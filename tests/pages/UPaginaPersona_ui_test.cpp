@@ -5,9 +5,9 @@
 #include "ui_support/UPruebaGrupos.h"
 
 #include "document/UXMLProject.h"
-#include "pages/UFichaPersona.h"
-#include "pages/UGrupo.h"
-#include "pages/UListasCodigo.h"
+#include "form/UFichaPersona.h"
+#include "form/UGrupo.h"
+#include "form/UListasCodigo.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -5,7 +5,7 @@
 #include "ui_support/UListaDesplegable.h"
 #include "ui_support/UPruebaPresupuesto.h"
 
-#include "pages/UListasCodigo.h"
+#include "form/UListasCodigo.h"
 
 #include <QApplication>
 #include <QComboBox>

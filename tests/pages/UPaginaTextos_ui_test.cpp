@@ -1,7 +1,7 @@
 // The hidden page "#Textos": each code list as a pair of list boxes, names beside codes.
 #include "pages/UPaginaTextos.h"
 
-#include "pages/UListasCodigo.h"
+#include "form/UListasCodigo.h"
 
 #include <QListWidget>
 

@@ -2,12 +2,12 @@
 
 #include "document/UArchivoProyecto.h"
 #include "document/UXMLProject.h"
+#include "form/UDescripcionTecnica.h"
+#include "form/UGrupo.h"
+#include "form/UListaPresupuesto.h"
+#include "form/URegistroDatosGenerales.h"
+#include "form/URegistroInstitucion.h"
 #include "ids/UCuitWeb.h"
-#include "pages/UDescripcionTecnica.h"
-#include "pages/UGrupo.h"
-#include "pages/UListaPresupuesto.h"
-#include "pages/URegistroDatosGenerales.h"
-#include "pages/URegistroInstitucion.h"
 
 #include <QDir>
 #include <QDirIterator>

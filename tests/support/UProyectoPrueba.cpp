@@ -4,12 +4,12 @@
 #include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
-#include "pages/UDescripcionTecnica.h"
-#include "pages/UFichaPersona.h"
-#include "pages/UGrupo.h"
-#include "pages/UListaPresupuesto.h"
-#include "pages/URegistroDatosGenerales.h"
-#include "pages/URegistroInstitucion.h"
+#include "form/UDescripcionTecnica.h"
+#include "form/UFichaPersona.h"
+#include "form/UGrupo.h"
+#include "form/UListaPresupuesto.h"
+#include "form/URegistroDatosGenerales.h"
+#include "form/URegistroInstitucion.h"
 
 #include <QDir>
 #include <QFile>

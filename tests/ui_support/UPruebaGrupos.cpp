@@ -5,8 +5,8 @@
 #include "ui_support/UTeclado.h"
 
 #include "document/UXMLProject.h"
+#include "form/UGrupo.h"
 #include "ids/UCuitWeb.h"
-#include "pages/UGrupo.h"
 
 #include <QApplication>
 #include <QClipboard>

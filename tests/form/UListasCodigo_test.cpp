@@ -1,4 +1,4 @@
-#include "pages/UListasCodigo.h"
+#include "form/UListasCodigo.h"
 
 #include <gtest/gtest.h>
 

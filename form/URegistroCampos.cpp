@@ -1,8 +1,8 @@
-#include "pages/URegistroCampos.h"
+#include "form/URegistroCampos.h"
 
 #include "document/UXMLProject.h"
-#include "pages/UListasCodigo.h"
-#include "pages/UValorCodificado.h"
+#include "form/UListasCodigo.h"
+#include "form/UValorCodificado.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/UPresupuestoItem.h"
-#include "pages/URenglonPresupuesto.h"
+#include "form/UPresupuestoItem.h"
+#include "form/URenglonPresupuesto.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "pages/UPresupuestoItemValor.h"
+#include "form/UPresupuestoItemValor.h"
 
-#include "pages/UImportes.h"
-#include "pages/UPresupuestoItem.h"
+#include "form/UImportes.h"
+#include "form/UPresupuestoItem.h"
 
 long double TPresupuestoItemSubsidio::GetValor(const TPresupuestoItem& item) const {
     return StoredAmountValue(item.subsidio);

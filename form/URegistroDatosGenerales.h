@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/URegistroCampos.h"
+#include "form/URegistroCampos.h"
 
 // The record of the general data below "project/document/properties/", in the order its
 // fields are written. Without a regional priority in the call, the priority is written as the

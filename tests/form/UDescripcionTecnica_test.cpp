@@ -1,5 +1,5 @@
 // The attached technical description as the page, the rules and the package see it.
-#include "pages/UDescripcionTecnica.h"
+#include "form/UDescripcionTecnica.h"
 
 #include "support/UProyectoPrueba.h"
 

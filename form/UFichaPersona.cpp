@@ -1,8 +1,8 @@
-#include "pages/UFichaPersona.h"
+#include "form/UFichaPersona.h"
 
 #include "document/UArchivoProyecto.h"
 #include "document/UXMLProject.h"
-#include "pages/UGrupo.h"
+#include "form/UGrupo.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The records of the institutions and the general data: written in their table's order,
 // read back as set, fixed values always written and never read.
-#include "pages/URegistroCampos.h"
+#include "form/URegistroCampos.h"
 
 #include "document/UXMLProject.h"
-#include "pages/URegistroDatosGenerales.h"
-#include "pages/URegistroInstitucion.h"
+#include "form/URegistroDatosGenerales.h"
+#include "form/URegistroInstitucion.h"
 #include "support/UProyectoPrueba.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/URegistroCampos.h"
+#include "form/URegistroCampos.h"
 
 // The records of the three institutions, below "<element>/document/properties/", in the order
 // their fields are written: acronym, full name, address kind (fixed by the institution),

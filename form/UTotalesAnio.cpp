@@ -1,6 +1,6 @@
-#include "pages/UTotalesAnio.h"
+#include "form/UTotalesAnio.h"
 
-#include "pages/UImportes.h"
+#include "form/UImportes.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "pages/UImportacion.h"
+#include "form/UImportacion.h"
 
 #include "document/UArchivoProyecto.h"
+#include "form/UFichaPersona.h"
+#include "form/UGrupo.h"
+#include "form/UListasCodigo.h"
 #include "ids/UCuitWeb.h"
 #include "package/ULectorPaquete.h"
-#include "pages/UFichaPersona.h"
-#include "pages/UGrupo.h"
-#include "pages/UListasCodigo.h"
 
 #include <QFileInfo>
 #include <QSet>

@@ -1,6 +1,6 @@
-#include "pages/URegistroDatosGenerales.h"
+#include "form/URegistroDatosGenerales.h"
 
-#include "pages/UListasCodigo.h"
+#include "form/UListasCodigo.h"
 
 TRegistroCampos RegistroDatosGenerales(bool prioridadRegional) {
     const QString base = QStringLiteral("project/document/properties/");

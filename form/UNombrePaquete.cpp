@@ -1,10 +1,10 @@
-#include "package/UNombrePaquete.h"
+#include "form/UNombrePaquete.h"
 
 #include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UErrores.h"
 #include "document/UXMLProject.h"
-#include "pages/UGrupo.h"
+#include "form/UGrupo.h"
 
 #include <QFileInfo>
 

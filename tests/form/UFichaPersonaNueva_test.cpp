@@ -1,8 +1,8 @@
 // A person appended without looking for it first is written exactly as the group editor's own
 // store writes a new person: the import relies on it.
 #include "document/UXMLProject.h"
-#include "pages/UFichaPersona.h"
-#include "pages/UGrupo.h"
+#include "form/UFichaPersona.h"
+#include "form/UGrupo.h"
 
 #include <QTemporaryDir>
 

@@ -1,6 +1,6 @@
-#include "pages/URegistroInstitucion.h"
+#include "form/URegistroInstitucion.h"
 
-#include "pages/UListasCodigo.h"
+#include "form/UListasCodigo.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The budget as the core reads and writes it: the year's totals, and the rows written beside
 // the reader the rules use.
-#include "pages/UListaPresupuesto.h"
+#include "form/UListaPresupuesto.h"
 
 #include "config/URegional.h"
 #include "document/UXMLProject.h"
-#include "pages/UTotalesAnio.h"
+#include "form/UTotalesAnio.h"
 #include "support/UProyectoPrueba.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "pages/UPresupuestoItem.h"
+#include "form/UPresupuestoItem.h"
 
 #include "config/URegional.h"
 #include "document/UXMLProject.h"
-#include "pages/UImportes.h"
-#include "pages/UListaPresupuesto.h"
-#include "pages/UPresupuestoItemValor.h"
+#include "form/UImportes.h"
+#include "form/UListaPresupuesto.h"
+#include "form/UPresupuestoItemValor.h"
 #include "support/UProyectoPrueba.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "pages/UListaPresupuesto.h"
+#include "form/UListaPresupuesto.h"
 
 #include "document/UXMLProject.h"
-#include "pages/UImportes.h"
-#include "pages/UPresupuestoItemValor.h"
-#include "pages/UTotalesAnio.h"
+#include "form/UImportes.h"
+#include "form/UPresupuestoItemValor.h"
+#include "form/UTotalesAnio.h"
 
 namespace {
 

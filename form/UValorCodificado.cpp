@@ -1,7 +1,7 @@
-#include "pages/UValorCodificado.h"
+#include "form/UValorCodificado.h"
 
 #include "document/UXMLProject.h"
-#include "pages/UListasCodigo.h"
+#include "form/UListasCodigo.h"
 
 namespace {
 const QString kText = QStringLiteral("text/");

@@ -1,4 +1,4 @@
-#include "pages/UDescripcionTecnica.h"
+#include "form/UDescripcionTecnica.h"
 
 #include "document/UArchivoAtomico.h"
 #include "document/UCarpetaTrabajo.h"

@@ -1,4 +1,4 @@
-#include "pages/UGrupo.h"
+#include "form/UGrupo.h"
 
 #include "document/UXMLProject.h"
 #include "support/UProyectoPrueba.h"

@@ -1,4 +1,4 @@
-#include "pages/UImportes.h"
+#include "form/UImportes.h"
 
 #include "config/URegional.h"
 

@@ -1,8 +1,8 @@
-#include "package/UNombrePaquete.h"
+#include "form/UNombrePaquete.h"
 
 #include "document/UErrores.h"
 #include "document/UXMLProject.h"
-#include "pages/UGrupo.h"
+#include "form/UGrupo.h"
 #include "support/UProyectoPrueba.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "pages/UPresupuestoItem.h"
+#include "form/UPresupuestoItem.h"
 
 bool TPresupuestoItem::IsRegular() const {
     return rubro != GetRubroGastosAdministracion() && rubro != GetRubroTotalAnual();
