@@ -1,6 +1,6 @@
 #include "app/UFocoGrupos.h"
 
-#include "app/UGrupoAyuda.h"
+#include "widgets/UGrupoAyuda.h"
 
 #include <QApplication>
 #include <QList>

@@ -1,11 +1,11 @@
 #include "app/UGeneradorCaratula.h"
 
-#include "app/UAbrirConPrograma.h"
-#include "app/UDialogos.h"
 #include "cover/UCaratula.h"
 #include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/UXMLProject.h"
+#include "widgets/UAbrirConPrograma.h"
+#include "widgets/UDialogos.h"
 
 #include <QTimer>
 

@@ -1,7 +1,7 @@
 #include "app/UPanelSecciones.h"
 
-#include "app/UEtiquetaClic.h"
-#include "app/UGrupoAyuda.h"
+#include "widgets/UEtiquetaClic.h"
+#include "widgets/UGrupoAyuda.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

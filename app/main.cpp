@@ -1,8 +1,8 @@
-#include "app/UDialogos.h"
 #include "app/UInicioAplicacion.h"
 #include "app/Unit1.h"
 #include "document/UBloqueoCarpeta.h"
 #include "document/UCarpetaTrabajo.h"
+#include "widgets/UDialogos.h"
 
 #include <QApplication>
 

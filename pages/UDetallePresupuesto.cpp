@@ -2,8 +2,8 @@
 
 #include "form/UImportes.h"
 #include "form/UListasCodigo.h"
-#include "pages/UEditLimitado.h"
-#include "pages/UPaginaListas.h"
+#include "widgets/UEditLimitado.h"
+#include "widgets/UPaginaListas.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

@@ -1,6 +1,6 @@
 #include "pages/UMemoLimitado.h"
 
-#include "pages/UEditLimitado.h"
+#include "widgets/UEditLimitado.h"
 
 #include <QTextCursor>
 

@@ -1,8 +1,8 @@
 #include "pages/UPaginaBeneficiaria.h"
 
 #include "form/URegistroInstitucion.h"
-#include "pages/UCampoCuit.h"
-#include "pages/UEditLimitado.h"
+#include "widgets/UCampoCuit.h"
+#include "widgets/UEditLimitado.h"
 
 #include <QFormLayout>
 

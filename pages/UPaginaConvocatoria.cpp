@@ -3,7 +3,7 @@
 #include "config/UConfiguracion.h"
 #include "config/UConvocatoria.h"
 #include "document/UXMLProject.h"
-#include "pages/UPaginaListas.h"
+#include "widgets/UPaginaListas.h"
 
 #include <QComboBox>
 #include <QGroupBox>

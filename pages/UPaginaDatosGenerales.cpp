@@ -1,15 +1,15 @@
 #include "pages/UPaginaDatosGenerales.h"
 
-#include "app/UDialogos.h"
-#include "app/UGrupoAyuda.h"
 #include "config/UConfiguracion.h"
 #include "document/UEnteros.h"
 #include "form/URegistroDatosGenerales.h"
-#include "pages/UContadorCaracteres.h"
-#include "pages/UEditLimitado.h"
-#include "pages/UEnlaceRegistro.h"
-#include "pages/UPaginaListas.h"
 #include "pages/UPaginaPresupuesto.h"
+#include "widgets/UContadorCaracteres.h"
+#include "widgets/UDialogos.h"
+#include "widgets/UEditLimitado.h"
+#include "widgets/UEnlaceRegistro.h"
+#include "widgets/UGrupoAyuda.h"
+#include "widgets/UPaginaListas.h"
 
 #include <QComboBox>
 #include <QLayout>

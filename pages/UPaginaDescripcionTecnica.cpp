@@ -1,11 +1,11 @@
 #include "pages/UPaginaDescripcionTecnica.h"
 
-#include "app/UAbrirConPrograma.h"
-#include "app/UBarraSeguirEditando.h"
-#include "app/UDialogos.h"
 #include "document/UArchivoProyecto.h"
 #include "form/UDescripcionTecnica.h"
 #include "package/UNombrePortable.h"
+#include "widgets/UAbrirConPrograma.h"
+#include "widgets/UBarraSeguirEditando.h"
+#include "widgets/UDialogos.h"
 
 #include <QDir>
 #include <QFileInfo>

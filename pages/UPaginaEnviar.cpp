@@ -1,14 +1,14 @@
 #include "pages/UPaginaEnviar.h"
 
-#include "app/UAbrirConPrograma.h"
-#include "app/UBarraSeguirEditando.h"
-#include "app/UDialogos.h"
 #include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
 #include "form/UDescripcionTecnica.h"
 #include "form/UNombrePaquete.h"
 #include "package/KZip.h"
 #include "pages/UPaginaDescripcionTecnica.h"
+#include "widgets/UAbrirConPrograma.h"
+#include "widgets/UBarraSeguirEditando.h"
+#include "widgets/UDialogos.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "pages/UPaginaFormulario.h"
 
-#include "app/UGrupoAyuda.h"
 #include "document/UXMLProject.h"
-#include "pages/UEditLimitado.h"
+#include "widgets/UEditLimitado.h"
+#include "widgets/UGrupoAyuda.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/UEditLimitado.h"
+#include "widgets/UEditLimitado.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,6 +1,5 @@
 #include "pages/UPaginaGrupos.h"
 
-#include "app/UDialogos.h"
 #include "document/UArchivoProyecto.h"
 #include "document/UErrores.h"
 #include "document/UXMLProject.h"
@@ -8,6 +7,7 @@
 #include "ids/UCuitWeb.h"
 #include "pages/UGrillaGrupo.h"
 #include "pages/UPaginaPersona.h"
+#include "widgets/UDialogos.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

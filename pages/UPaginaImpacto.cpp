@@ -1,7 +1,7 @@
 #include "pages/UPaginaImpacto.h"
 
-#include "app/UGrupoAyuda.h"
 #include "config/UConfiguracion.h"
+#include "widgets/UGrupoAyuda.h"
 
 #include <QPlainTextEdit>
 

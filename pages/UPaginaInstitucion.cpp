@@ -1,8 +1,8 @@
 #include "pages/UPaginaInstitucion.h"
 
-#include "pages/UEditLimitado.h"
-#include "pages/UEnlaceRegistro.h"
-#include "pages/UPaginaListas.h"
+#include "widgets/UEditLimitado.h"
+#include "widgets/UEnlaceRegistro.h"
+#include "widgets/UPaginaListas.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,7 +1,5 @@
 #include "pages/UPaginaPersona.h"
 
-#include "app/UDialogos.h"
-#include "app/USalidaCampo.h"
 #include "config/URegional.h"
 #include "document/UArchivoProyecto.h"
 #include "document/UEnteros.h"
@@ -10,12 +8,14 @@
 #include "form/UGrupo.h"
 #include "form/UListasCodigo.h"
 #include "ids/UCuitWeb.h"
-#include "pages/UCampoCuit.h"
-#include "pages/UContadorCaracteres.h"
-#include "pages/UEditLimitado.h"
 #include "pages/UGrillaGrupo.h"
 #include "pages/UMemoLimitado.h"
-#include "pages/UPaginaListas.h"
+#include "widgets/UCampoCuit.h"
+#include "widgets/UContadorCaracteres.h"
+#include "widgets/UDialogos.h"
+#include "widgets/UEditLimitado.h"
+#include "widgets/UPaginaListas.h"
+#include "widgets/USalidaCampo.h"
 
 #include <QApplication>
 #include <QComboBox>

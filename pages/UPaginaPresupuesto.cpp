@@ -1,12 +1,12 @@
 #include "pages/UPaginaPresupuesto.h"
 
-#include "app/UDialogos.h"
 #include "document/UXMLProject.h"
 #include "form/UImportes.h"
 #include "form/UListaPresupuesto.h"
 #include "form/UPresupuestoItem.h"
 #include "pages/UDetallePresupuesto.h"
 #include "pages/UGrillaPresupuesto.h"
+#include "widgets/UDialogos.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "pages/UPaginaVerificar.h"
 
-#include "app/UBarraSeguirEditando.h"
+#include "widgets/UBarraSeguirEditando.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

@@ -7,8 +7,8 @@
 #include "ui_support/UPruebaGrupos.h"
 #include "ui_support/UTeclado.h"
 
-#include "app/UNombresAccesibles.h"
 #include "document/UXMLProject.h"
+#include "widgets/UNombresAccesibles.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -4,10 +4,10 @@
 #include "ui_support/UListaDesplegable.h"
 #include "ui_support/UPruebaVentana.h"
 
-#include "app/UEtiquetaClic.h"
-#include "config/UAyuda.h"
+#include "app/UAyuda.h"
 #include "config/UTextosAyuda.h"
 #include "document/UErrores.h"
+#include "widgets/UEtiquetaClic.h"
 
 #include <QApplication>
 #include <QComboBox>

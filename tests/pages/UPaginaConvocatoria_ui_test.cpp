@@ -5,9 +5,9 @@
 #include "ui_support/UPruebaVentana.h"
 #include "ui_support/UTeclado.h"
 
-#include "app/UGrupoAyuda.h"
 #include "config/UConvocatoria.h"
 #include "document/UXMLProject.h"
+#include "widgets/UGrupoAyuda.h"
 
 #include <QComboBox>
 #include <QDir>

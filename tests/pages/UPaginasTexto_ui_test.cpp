@@ -1,9 +1,9 @@
 // The free texts of the project: typed by the user, stored and loaded again line by line.
-#include "app/UNombresAccesibles.h"
 #include "ui_support/UPruebaVentana.h"
 #include "ui_support/UTeclado.h"
+#include "widgets/UNombresAccesibles.h"
 
-#include "app/UGrupoAyuda.h"
+#include "widgets/UGrupoAyuda.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UAbrirConPrograma.h"
+#include "widgets/UAbrirConPrograma.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UDialogos.h"
+#include "widgets/UDialogos.h"
 
 #include <deque>
 #include <vector>

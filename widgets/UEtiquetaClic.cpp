@@ -1,4 +1,4 @@
-#include "app/UEtiquetaClic.h"
+#include "widgets/UEtiquetaClic.h"
 
 #include <QMouseEvent>
 

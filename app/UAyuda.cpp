@@ -1,4 +1,4 @@
-#include "config/UAyuda.h"
+#include "app/UAyuda.h"
 
 #include "config/UTextosAyuda.h"
 

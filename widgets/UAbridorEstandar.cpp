@@ -1,4 +1,4 @@
-#include "app/UAbridorEstandar.h"
+#include "widgets/UAbridorEstandar.h"
 
 #include <QDesktopServices>
 #include <QProcess>

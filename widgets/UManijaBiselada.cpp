@@ -1,4 +1,4 @@
-#include "app/UManijaBiselada.h"
+#include "widgets/UManijaBiselada.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 // Pick-list helpers: choosing by display name and the numbered pick list.
-#include "pages/UPaginaListas.h"
+#include "widgets/UPaginaListas.h"
 
 #include <QComboBox>
 

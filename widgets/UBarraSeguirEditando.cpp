@@ -1,6 +1,6 @@
-#include "app/UBarraSeguirEditando.h"
+#include "widgets/UBarraSeguirEditando.h"
 
-#include "app/UEtiquetaClic.h"
+#include "widgets/UEtiquetaClic.h"
 
 #include <QPushButton>
 #include <QStyle>

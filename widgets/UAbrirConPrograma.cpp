@@ -1,8 +1,8 @@
-#include "app/UAbrirConPrograma.h"
+#include "widgets/UAbrirConPrograma.h"
 
-#include "app/UAbridorEstandar.h"
-#include "app/UDialogos.h"
 #include "config/UConfiguracion.h"
+#include "widgets/UAbridorEstandar.h"
+#include "widgets/UDialogos.h"
 
 namespace {
 std::unique_ptr<TAbridor>& Current() {

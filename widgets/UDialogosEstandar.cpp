@@ -1,4 +1,4 @@
-#include "app/UDialogosEstandar.h"
+#include "widgets/UDialogosEstandar.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
-#include "app/UGrupoAyuda.h"
+#include "widgets/UGrupoAyuda.h"
 
-#include "app/UNombresAccesibles.h"
+#include "widgets/UNombresAccesibles.h"
 
 TGrupoAyuda::TGrupoAyuda(const QString& name, const QString& caption, const QString& keyword,
                          QWidget* parent)

@@ -1,4 +1,4 @@
-#include "app/USalidaCampo.h"
+#include "widgets/USalidaCampo.h"
 
 #include <QFocusEvent>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "app/UNombresAccesibles.h"
+#include "widgets/UNombresAccesibles.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "pages/UContadorCaracteres.h"
+#include "widgets/UContadorCaracteres.h"
 
 #include "config/URegional.h"
 

@@ -1,7 +1,7 @@
-#include "pages/UEditLimitado.h"
+#include "widgets/UEditLimitado.h"
 
-#include "app/UDialogos.h"
-#include "pages/UContadorCaracteres.h"
+#include "widgets/UContadorCaracteres.h"
+#include "widgets/UDialogos.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "pages/UPaginaListas.h"
+#include "widgets/UPaginaListas.h"
 
 #include "document/UEnteros.h"
 #include "form/UListasCodigo.h"

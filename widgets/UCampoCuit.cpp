@@ -1,8 +1,8 @@
-#include "pages/UCampoCuit.h"
+#include "widgets/UCampoCuit.h"
 
-#include "app/USalidaCampo.h"
 #include "ids/UCuitWeb.h"
-#include "pages/UEditLimitado.h"
+#include "widgets/UEditLimitado.h"
+#include "widgets/USalidaCampo.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

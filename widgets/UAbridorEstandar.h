@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UAbrirConPrograma.h"
+#include "widgets/UAbrirConPrograma.h"
 
 // Opens files and folders on the user's desktop: a named program is started detached, with
 // the path as its one argument; otherwise the desktop picks the program for the file.

@@ -1,5 +1,5 @@
 // The standard dialogs: which captions the buttons get, and what each way of leaving returns.
-#include "app/UDialogosEstandar.h"
+#include "widgets/UDialogosEstandar.h"
 
 #include <QApplication>
 #include <QMessageBox>

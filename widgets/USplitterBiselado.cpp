@@ -1,6 +1,6 @@
-#include "app/USplitterBiselado.h"
+#include "widgets/USplitterBiselado.h"
 
-#include "app/UManijaBiselada.h"
+#include "widgets/UManijaBiselada.h"
 
 TSplitterBiselado::TSplitterBiselado(Qt::Orientation orientation, QWidget* parent)
     : QSplitter(orientation, parent) {}

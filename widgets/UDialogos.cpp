@@ -1,7 +1,7 @@
-#include "app/UDialogos.h"
+#include "widgets/UDialogos.h"
 
-#include "app/UDialogosEstandar.h"
 #include "document/UErrores.h"
+#include "widgets/UDialogosEstandar.h"
 
 namespace {
 std::unique_ptr<TDialogos>& Current() {

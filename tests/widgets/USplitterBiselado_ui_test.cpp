@@ -2,7 +2,7 @@
 // drew them before, without making the pages below it style-sheet clients.
 #include "ui_support/UPruebaVentana.h"
 
-#include "app/USplitterBiselado.h"
+#include "widgets/USplitterBiselado.h"
 
 #include <QImage>
 #include <QSplitter>

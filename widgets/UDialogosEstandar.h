@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UDialogos.h"
+#include "widgets/UDialogos.h"
 
 // The dialogs as the user sees them: Qt's message boxes and file dialogs, over the active
 // window.

@@ -1,8 +1,8 @@
-#include "pages/UEnlaceRegistro.h"
+#include "widgets/UEnlaceRegistro.h"
 
 #include "form/UListasCodigo.h"
 #include "form/URegistroCampos.h"
-#include "pages/UPaginaListas.h"
+#include "widgets/UPaginaListas.h"
 
 #include <QComboBox>
 #include <QLineEdit>
