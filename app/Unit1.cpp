@@ -2,21 +2,24 @@
 
 #include "app/UAcerca.h"
 #include "app/UAyuda.h"
+#include "app/UComandos.h"
+#include "app/UCopiaRecuperacion.h"
 #include "app/UFocoGrupos.h"
 #include "app/UGeneradorCaratula.h"
+#include "app/UImportarProyecto.h"
+#include "app/UMarcoEditor.h"
+#include "app/UOfertaRecuperacion.h"
 #include "app/UPanelSecciones.h"
+#include "app/UPreguntaEditores.h"
 #include "app/UTeclasPaginas.h"
 #include "app/UVigiaEdicion.h"
 #include "config/UConfiguracion.h"
 #include "config/UConvocatoria.h"
-#include "config/URegional.h"
 #include "document/UArchivoProyecto.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/URecuperacion.h"
 #include "document/UXMLProject.h"
 #include "form/UDescripcionTecnica.h"
-#include "form/UGrupo.h"
-#include "form/UImportacion.h"
 #include "pages/UDetallePresupuesto.h"
 #include "pages/UPaginaBeneficiaria.h"
 #include "pages/UPaginaBienvenida.h"
@@ -44,42 +47,25 @@
 #include "widgets/UGrupoAyuda.h"
 #include "widgets/UNombresAccesibles.h"
 #include "widgets/UPaginaListas.h"
-#include "widgets/USplitterBiselado.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSplitter>
-#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
 const QString kCaption = QStringLiteral("Velorn - Formulario Offline");
 const QString kVersion = QStringLiteral("Versión 2");
-const QString kConfirmacion = QStringLiteral("Confirmación");
-// How often pending edits are copied for recovery, besides every change of section.
-constexpr int kIntervaloRecuperacion = 2 * 60 * 1000;
-
-constexpr int kPanelWidth = 273;
-// Width the section panel gets back when it is shown after the splitter collapsed it.
-constexpr int kRestoredPanelWidth = 270;
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), panelWidth_(kPanelWidth) {
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
     resize(800, 600);
@@ -110,14 +96,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), panelWidth_(kPanelWidth) 
     BuildCommands();
 
     // While edits are pending the recovery copy is refreshed every few minutes.
-    recuperacionTimer_ = new QTimer(this);
-    recuperacionTimer_->setObjectName(QStringLiteral("recuperacionTimer"));
-    recuperacionTimer_->setInterval(kIntervaloRecuperacion);
-    connect(recuperacionTimer_, &QTimer::timeout, this, [this] {
-        EscribirRecuperacion();
-        if (!edicionesPendientes_)
-            recuperacionTimer_->stop();
-    });
+    recuperacion_ =
+        new TCopiaRecuperacion([this](TXMLProject& project) { EscribirPaginas(project); }, this);
 
     // A failing step is reported with the error's own text; the window opens all the same,
     // with what every other step did.
@@ -150,127 +130,36 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), panelWidth_(kPanelWidth) 
     });
     // A person written into the project makes the file newer than the recovery copy: the copy
     // of pending edits is written again, so that it still counts as the newer one.
-    connect(conformacionDelGrupoTab_, &TPaginaGrupos::grupoModificado, this, [this] {
-        if (!cambiosSinGuardar_)
-            return;
-        edicionesPendientes_ = true;
-        EscribirRecuperacion();
+    connect(conformacionDelGrupoTab_, &TPaginaGrupos::grupoModificado, recuperacion_,
+            &TCopiaRecuperacion::ProyectoEscrito);
+    // Imported persons are written into the file; imported institutions are edits.
+    importar_ = new TImportarProyecto(conformacionDelGrupoTab_, institucionBeneficiariaTab_,
+                                      dependenciaTab_, unidadEjecutoraTab_, this);
+    connect(importar_, &TImportarProyecto::personasGuardadas, this, [this] { SetVerified(false); });
+    connect(importar_, &TImportarProyecto::institucionCopiada, this, [this] {
+        SetVerified(false);
+        MarcarEdicion();
     });
 }
 
 TForm1::~TForm1() = default;
 
 void TForm1::BuildCommands() {
-    auto* MainMenu1 = menuBar();
-    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    auto* Archivo1 = MainMenu1->addMenu(QStringLiteral("&Archivo"));
-    Archivo1->setObjectName(QStringLiteral("Archivo1"));
-    auto* Ayuda1 = MainMenu1->addMenu(QStringLiteral("Ayuda"));
-    Ayuda1->setObjectName(QStringLiteral("Ayuda1"));
-
-    const auto command = [this, Archivo1](const char* name, const QString& caption,
-                                          const QString& shortcut, QStyle::StandardPixmap icon) {
-        QAction* action = Archivo1->addAction(style()->standardIcon(icon), caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(QKeySequence(shortcut));
-        return action;
-    };
-    descripcionTecnicaMenuItem_ =
-        command("descripcionTecnicaMenuItem", QStringLiteral("Descripción Técnica"),
-                QStringLiteral("Ctrl+Shift+D"), QStyle::SP_FileIcon);
-    GuardarMenuItem_ = command("GuardarMenuItem", QStringLiteral("Guardar"),
-                               QStringLiteral("Ctrl+G"), QStyle::SP_DialogSaveButton);
-    VerificarMenuItem_ = command("VerificarMenuItem", QStringLiteral("Verificar"),
-                                 QStringLiteral("Ctrl+Shift+V"), QStyle::SP_DialogApplyButton);
-    CaratulaMenuItem_ = command("CaratulaMenuItem", QStringLiteral("Generar carátula"),
-                                QStringLiteral("Ctrl+Shift+C"), QStyle::SP_FileDialogContentsView);
-    ExportarMenuItem_ = command("ExportarMenuItem", QStringLiteral("Enviar el proyecto"),
-                                QStringLiteral("Ctrl+Shift+E"), QStyle::SP_ArrowForward);
-    // Only in the menu: no toolbar button.
-    ImportarMenuItem_ = Archivo1->addAction(QStringLiteral("Importar de otro proyecto..."));
-    ImportarMenuItem_->setObjectName(QStringLiteral("ImportarMenuItem"));
-    Archivo1->addSeparator();
-    SalirMenuItem_ = Archivo1->addAction(QStringLiteral("Salir"));
-    SalirMenuItem_->setObjectName(QStringLiteral("SalirMenuItem"));
-    SalirMenuItem_->setShortcut(QKeySequence(QStringLiteral("Alt+F4")));
-    Acercade1_ = Ayuda1->addAction(QStringLiteral("Acerca de..."));
-    Acercade1_->setObjectName(QStringLiteral("Acercade1"));
-
-    connect(descripcionTecnicaMenuItem_, &QAction::triggered, this,
+    const TComandos comandos = TComandos::Crear(this);
+    connect(comandos.descripcionTecnicaMenuItem, &QAction::triggered, this,
             &TForm1::descripcionTecnicaMenuItemClick);
-    connect(GuardarMenuItem_, &QAction::triggered, this, &TForm1::GuardarMenuItemClick);
-    connect(VerificarMenuItem_, &QAction::triggered, this, &TForm1::VerificarMenuItemClick);
-    connect(CaratulaMenuItem_, &QAction::triggered, this, &TForm1::CaratulaMenuItemClick);
-    connect(ExportarMenuItem_, &QAction::triggered, this, &TForm1::ExportarMenuItemClick);
-    connect(ImportarMenuItem_, &QAction::triggered, this, &TForm1::ImportarMenuItemClick);
-    connect(SalirMenuItem_, &QAction::triggered, this, &TForm1::SalirMenuItemClick);
-    connect(Acercade1_, &QAction::triggered, this, &TForm1::Acercade1Click);
-
-    // Each toolbar button runs the menu item of the same caption.
-    auto* ToolBar = addToolBar(QStringLiteral("ToolBar"));
-    ToolBar->setObjectName(QStringLiteral("ToolBar"));
-    ToolBar->setMovable(false);
-    ToolBar->setFloatable(false);
-    ToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    const std::pair<QAction*, const char*> buttons[] = {
-        {GuardarMenuItem_, "GuardarToolButton"},
-        {VerificarMenuItem_, "VerificarToolButton"},
-        {descripcionTecnicaMenuItem_, "descripcionTecnicaToolButton"},
-        {CaratulaMenuItem_, "CaratulaToolButton"},
-        {ExportarMenuItem_, "ExportarToolButton"},
-    };
-    for (const auto& [action, name] : buttons) {
-        ToolBar->addAction(action);
-        QWidget* button = ToolBar->widgetForAction(action);
-        button->setObjectName(QString::fromLatin1(name));
-        // Wide enough for the longest caption in the user's font.
-        button->setMinimumSize(105, 36);
-    }
+    connect(comandos.GuardarMenuItem, &QAction::triggered, this, &TForm1::GuardarMenuItemClick);
+    connect(comandos.VerificarMenuItem, &QAction::triggered, this, &TForm1::VerificarMenuItemClick);
+    connect(comandos.CaratulaMenuItem, &QAction::triggered, this, &TForm1::CaratulaMenuItemClick);
+    connect(comandos.ExportarMenuItem, &QAction::triggered, this, &TForm1::ExportarMenuItemClick);
+    connect(comandos.ImportarMenuItem, &QAction::triggered, this, &TForm1::ImportarMenuItemClick);
+    connect(comandos.SalirMenuItem, &QAction::triggered, this, &TForm1::SalirMenuItemClick);
+    connect(comandos.Acercade1, &QAction::triggered, this, &TForm1::Acercade1Click);
 }
 
-QWidget* TForm1::BuildEditarTab() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("editarTab"));
-
-    seccionesPanel_ = new TPanelSecciones;
-    connect(seccionesPanel_->seccionList(), &QListWidget::itemSelectionChanged, this,
-            &TForm1::seccionListClick);
-    connect(seccionesPanel_->seccionList(), &QListWidget::itemClicked, this,
-            &TForm1::seccionListClick);
+TMarcoEditor* TForm1::BuildEditarTab() {
     // The help link follows the focus through the form's group boxes.
     auto* foco = new TFocoGrupos(this);
-    connect(foco, &TFocoGrupos::GroupBoxEnter, seccionesPanel_, &TPanelSecciones::GroupBox6Enter);
-    connect(foco, &TFocoGrupos::GroupBoxExit, seccionesPanel_, &TPanelSecciones::GroupBox6Exit);
-    connect(seccionesPanel_->AyudaLabel(), &TEtiquetaClic::clicked, this, &TForm1::AyudaLabelClick);
-
-    seccionLabel_ = new QLabel(QStringLiteral("Bienvenido"));
-    seccionLabel_->setObjectName(QStringLiteral("seccionLabel"));
-    QFont bold = seccionLabel_->font();
-    bold.setBold(true);
-    seccionLabel_->setFont(bold);
-    Label100_ = new TEtiquetaClic;
-    Label100_->setObjectName(QStringLiteral("Label100"));
-    Label100_->setText(QStringLiteral("Ocultar/Mostrar Secciones"));
-    connect(Label100_, &TEtiquetaClic::clicked, this, &TForm1::Label100Click);
-
-    auto* header = new QWidget;
-    header->setObjectName(QStringLiteral("seccionHeaderPanel"));
-    header->setFixedHeight(25);
-    auto* headerLayout = new QHBoxLayout(header);
-    headerLayout->setContentsMargins(6, 0, 6, 0);
-    headerLayout->addWidget(seccionLabel_);
-    cargaIncompletaLabel_ = new QLabel(QStringLiteral("Proyecto cargado en forma incompleta"));
-    cargaIncompletaLabel_->setObjectName(QStringLiteral("cargaIncompletaLabel"));
-    cargaIncompletaLabel_->setToolTip(QStringLiteral(
-        "No se pudo cargar todo el proyecto guardado. Al guardar se le preguntará si desea "
-        "reemplazarlo con lo que muestra el formulario."));
-    cargaIncompletaLabel_->setStyleSheet(QStringLiteral("color: red;"));
-    cargaIncompletaLabel_->setFont(bold);
-    cargaIncompletaLabel_->hide();
-    headerLayout->addSpacing(12);
-    headerLayout->addWidget(cargaIncompletaLabel_);
-    headerLayout->addStretch(1);
-    headerLayout->addWidget(Label100_);
 
     PageControl_ = new QTabWidget;
     PageControl_->setObjectName(QStringLiteral("PageControl"));
@@ -335,35 +224,16 @@ QWidget* TForm1::BuildEditarTab() {
         {QStringLiteral("Conformación del Grupo Colaborador"), conformacionDelGrupoTab_,
          TPaginaGrupos::kColaboradorSheet},
     };
+    auto* page = new TMarcoEditor(PageControl_);
+    TPanelSecciones* panel = page->Panel();
     for (const TItemSeccion& seccion : secciones_)
-        seccionesPanel_->seccionList()->addItem(seccion.texto);
-
-    auto* pages = new QWidget;
-    pages->setObjectName(QStringLiteral("paginasPanel"));
-    auto* pagesLayout = new QVBoxLayout(pages);
-    pagesLayout->setContentsMargins(0, 0, 0, 0);
-    pagesLayout->setSpacing(0);
-    pagesLayout->addWidget(header);
-    pagesLayout->addWidget(PageControl_, 1);
-
-    // Bevelled, so the user sees there is something to drag.
-    Splitter1_ = new TSplitterBiselado(Qt::Horizontal);
-    Splitter1_->setObjectName(QStringLiteral("Splitter1"));
-    Splitter1_->setHandleWidth(8);
-    Splitter1_->setOpaqueResize(true);
-    Splitter1_->addWidget(seccionesPanel_);
-    Splitter1_->addWidget(pages);
-    Splitter1_->setCollapsible(0, true);
-    Splitter1_->setCollapsible(1, false);
-    Splitter1_->setStretchFactor(0, 0);
-    Splitter1_->setStretchFactor(1, 1);
-    Splitter1_->installEventFilter(this);
-    connect(Splitter1_, &QSplitter::splitterMoved, this,
-            [this] { panelWidth_ = Splitter1_->sizes().value(0); });
-
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Splitter1_);
+        panel->seccionList()->addItem(seccion.texto);
+    connect(panel->seccionList(), &QListWidget::itemSelectionChanged, this,
+            &TForm1::seccionListClick);
+    connect(panel->seccionList(), &QListWidget::itemClicked, this, &TForm1::seccionListClick);
+    connect(foco, &TFocoGrupos::GroupBoxEnter, panel, &TPanelSecciones::GroupBox6Enter);
+    connect(foco, &TFocoGrupos::GroupBoxExit, panel, &TPanelSecciones::GroupBox6Exit);
+    connect(panel->AyudaLabel(), &TEtiquetaClic::clicked, this, &TForm1::AyudaLabelClick);
     return page;
 }
 
@@ -414,26 +284,8 @@ void TForm1::FormCreate() {
 }
 
 bool TForm1::OfrecerRecuperacion() {
-    if (!TRecuperacion::HayParaRecuperar())
+    if (!TOfertaRecuperacion::Aceptada())
         return false;
-    const QString fecha =
-        TRecuperacion::Fecha().toString(Regional().ShortDateFormat() + QStringLiteral(" HH:mm"));
-    const TBotonDialogo answer = Dialogos().ShowCaptionedDialog(
-        QStringLiteral("Se encontraron cambios del formulario que no se guardaron (%1), "
-                       "probablemente porque el programa se cerró de forma inesperada. ¿Desea "
-                       "recuperarlos?")
-            .arg(fecha),
-        kConfirmacion, TTipoDialogo::Confirmacion, {QStringLiteral("&Si"), QStringLiteral("&No")},
-        TBotonDialogo::Si | TBotonDialogo::No, TBotonDialogo::Si);
-    if (answer != TBotonDialogo::Si) {
-        // Kept aside under a dated name: a wrong click loses nothing.
-        const QString apartado = TRecuperacion::Apartar();
-        if (apartado.isEmpty())
-            Dialogos().ShowError(
-                QStringLiteral("No se pudo apartar la copia de recuperación \"%1\".")
-                    .arg(QDir::toNativeSeparators(TRecuperacion::Nombre())));
-        return false;
-    }
     LoadProject(TRecuperacion::Nombre());
     // The group editor writes its persons into the project at once: the stored ones hold.
     Paso([this] {
@@ -456,7 +308,7 @@ bool TForm1::Paso(const std::function<void()>& step) {
 
 void TForm1::SetCargaIncompleta(bool incompleta) {
     cargaIncompleta_ = incompleta;
-    cargaIncompletaLabel_->setVisible(incompleta);
+    editarTab_->MostrarCargaIncompleta(incompleta);
 }
 
 // The steps in parentheses belong to pages still to come; each goes in its place, since the
@@ -500,26 +352,11 @@ void TForm1::EscribirPaginas(TXMLProject& project) {
 }
 
 void TForm1::EscribirRecuperacion() {
-    if (!edicionesPendientes_)
-        return;
-    // What a store would write, beside the project: the stored file itself is not touched, and
-    // one that cannot be read gets no copy (the edits stay pending).
-    try {
-        TXMLProject project(TArchivoProyecto::Nombre());
-        EscribirPaginas(project);
-        TArchivoProyecto::SetVerificado(project, false);
-        if (TRecuperacion::Escribir(project.Serialize()))
-            edicionesPendientes_ = false;
-        project.Discard();
-    } catch (const std::exception&) {
-    }
+    recuperacion_->Escribir();
 }
 
 void TForm1::MarcarEdicion() {
-    edicionesPendientes_ = true;
-    cambiosSinGuardar_ = true;
-    if (!recuperacionTimer_->isActive())
-        recuperacionTimer_->start();
+    recuperacion_->MarcarEdicion();
 }
 
 void TForm1::LoadProject() {
@@ -623,7 +460,7 @@ void TForm1::convocatoriaNameComboBoxChange() {
 
 void TForm1::AyudaLabelClick() {
     // A help file that cannot be read is reported, and no help window is shown.
-    RunShowingErrors([this] { ShowHelpTopic(seccionesPanel_->AyudaKeyword()); });
+    RunShowingErrors([this] { ShowHelpTopic(editarTab_->Panel()->AyudaKeyword()); });
 }
 
 void TForm1::ShowHelpTopic(const QString& keyword) {
@@ -655,7 +492,7 @@ void TForm1::FillNumberItems(QComboBox* pickList, const QString& count) {
 }
 
 void TForm1::seccionListClick() {
-    const QListWidget* list = seccionesPanel_->seccionList();
+    const QListWidget* list = editarTab_->Panel()->seccionList();
     const QList<QListWidgetItem*> selected = list->selectedItems();
     if (selected.isEmpty())
         return;
@@ -671,40 +508,8 @@ void TForm1::seccionListClick() {
         conformacionDelGrupoTab_->ShowSheet(seccion.hoja);
 
     // Both group items show the same page: the label names the group instead.
-    if (seccion.hoja >= 0)
-        seccionLabel_->setText(selected.first()->text());
-    else
-        seccionLabel_->setText(PageControl_->tabText(PageControl_->currentIndex()));
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    // The splitter is resized with the window, and after the window's own resize event.
-    if (watched == Splitter1_ && event->type() == QEvent::Resize)
-        FormResize();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TForm1::FormResize() {
-    // The section panel stays at the left edge with the width the user gave it; the pages take
-    // what the window gained or lost.
-    if (seccionesPanel_->isHidden())
-        return;
-    const int total = Splitter1_->width() - Splitter1_->handleWidth();
-    if (Splitter1_->sizes().value(0) != panelWidth_ && total > panelWidth_)
-        Splitter1_->setSizes({panelWidth_, total - panelWidth_});
-}
-
-void TForm1::Label100Click() {
-    const bool visible = seccionesPanel_->isHidden();
-    seccionesPanel_->setVisible(visible);
-    if (visible && Splitter1_->sizes().value(0) == 0) {
-        // The splitter had collapsed the panel: showing it must show something.
-        const QList<int> sizes = Splitter1_->sizes();
-        panelWidth_ = kRestoredPanelWidth;
-        Splitter1_->setSizes({panelWidth_, qMax(0, sizes.value(1) - panelWidth_)});
-    }
-    Label100_->setText(visible ? QStringLiteral("Ocultar Secciones")
-                               : QStringLiteral("Mostrar Secciones"));
+    editarTab_->SetSeccion(seccion.hoja >= 0 ? selected.first()->text()
+                                             : PageControl_->tabText(PageControl_->currentIndex()));
 }
 
 void TForm1::Button2Click() {
@@ -816,9 +621,7 @@ void TForm1::GuardarProyecto() {
     SaveProject();
     // What the window shows is now what the file holds.
     SetCargaIncompleta(false);
-    edicionesPendientes_ = false;
-    cambiosSinGuardar_ = false;
-    TRecuperacion::Eliminar();
+    recuperacion_->Guardado();
 }
 
 bool TForm1::PrepararGuardado() {
@@ -826,44 +629,15 @@ bool TForm1::PrepararGuardado() {
 }
 
 bool TForm1::ConfirmarEditores() {
-    struct TEditorAbierto {
-        bool abierto;
-        QString pregunta;
-        std::function<bool()> aplicar;
-        std::function<void()> descartar;
-        QWidget* pagina;
-    };
-    TPaginaGrupos* grupos = conformacionDelGrupoTab_;
-    TPaginaPresupuesto* presupuesto = detalleDelPresupuestoDelProyectoTab_;
-    const TEditorAbierto editores[] = {
-        {grupos->EditandoPersona(),
-         QStringLiteral("Hay una persona abierta en la Conformación del Grupo. ¿Desea aplicar "
-                        "sus datos antes de continuar?"),
-         [grupos] { return grupos->AplicarPersona(); },
-         [grupos] { grupos->grupoEditCancelarButtonClick(); }, grupos},
-        {presupuesto->EditandoRenglon(),
-         QStringLiteral("Hay un renglón del presupuesto abierto. ¿Desea aplicarlo antes de "
-                        "continuar?"),
-         [presupuesto] { return presupuesto->AplicarRenglon(); },
-         [presupuesto] { presupuesto->presupuestoCancelarButtonClick(); }, presupuesto},
-    };
-    for (const TEditorAbierto& editor : editores) {
-        if (!editor.abierto)
-            continue;
-        const TBotonDialogo answer = Dialogos().ShowCaptionedDialog(
-            editor.pregunta, kConfirmacion, TTipoDialogo::Confirmacion,
-            {QStringLiteral("&Si"), QStringLiteral("&No"), QStringLiteral("&Cancelar")},
-            TBotonDialogo::Si | TBotonDialogo::No | TBotonDialogo::Cancelar, TBotonDialogo::Si);
-        if (answer == TBotonDialogo::No) {
-            editor.descartar();
-        } else if (answer != TBotonDialogo::Si || !editor.aplicar()) {
-            // Back to the editor, which keeps what was typed; nothing is stored.
-            MainPageControl_->setCurrentWidget(editarTab_);
-            PageControl_->setCurrentWidget(editor.pagina);
-            return false;
-        }
-    }
-    return true;
+    QWidget* pagina =
+        TPreguntaEditores(conformacionDelGrupoTab_, detalleDelPresupuestoDelProyectoTab_)
+            .Preguntar();
+    if (pagina == nullptr)
+        return true;
+    // Back to the editor, which keeps what was typed; nothing is stored.
+    MainPageControl_->setCurrentWidget(editarTab_);
+    PageControl_->setCurrentWidget(pagina);
+    return false;
 }
 
 bool TForm1::ConfirmarReemplazo() {
@@ -873,7 +647,7 @@ bool TForm1::ConfirmarReemplazo() {
                QStringLiteral("El proyecto guardado no se pudo cargar completo, y el formulario "
                               "no muestra todo lo que contiene. ¿Desea reemplazar el proyecto "
                               "guardado con lo que muestra el formulario?"),
-               kConfirmacion, TTipoDialogo::Advertencia,
+               QStringLiteral("Confirmación"), TTipoDialogo::Advertencia,
                {QStringLiteral("&Si"), QStringLiteral("&No")},
                TBotonDialogo::Si | TBotonDialogo::No, TBotonDialogo::No) == TBotonDialogo::Si;
 }
@@ -892,7 +666,7 @@ void TForm1::IrADestino(const TDestino& destino) {
     MainPageControl_->setCurrentWidget(editarTab_);
     // The section that holds the field, chosen as the user would in the section list; the
     // collaborating group's list is the second item of the group page.
-    QListWidget* list = seccionesPanel_->seccionList();
+    QListWidget* list = editarTab_->Panel()->seccionList();
     for (int index = 0; index < int(secciones_.size()); ++index) {
         const TItemSeccion& seccion = secciones_.at(index);
         if (!seccion.pagina->isAncestorOf(campo))
@@ -917,109 +691,5 @@ void TForm1::IrADestino(const TDestino& destino) {
 }
 
 void TForm1::ImportarMenuItemClick() {
-    const QString path = Dialogos().ChooseFile(
-        QStringLiteral("Importar de otro proyecto"), WorkingFolder(),
-        QStringLiteral("Proyectos y paquetes (*.xml *.zip);;Todos los archivos (*)"));
-    if (path.isEmpty())
-        return;
-    // A file that is refused changes nothing.
-    std::unique_ptr<TImportacion> importacion;
-    if (!RunShowingErrors([&] { importacion = TImportacion::Abrir(path); }))
-        return;
-
-    const std::vector<TImportacion::TPersona> personas = importacion->Personas();
-    const std::vector<TImportacion::TInstitucion> instituciones = importacion->Instituciones();
-    QStringList items;
-    for (const TImportacion::TPersona& persona : personas) {
-        items.append(QStringLiteral("%1, %2 - CUIL %3 - %4 - %5")
-                         .arg(persona.apellido, persona.nombre, persona.cuil, persona.rol,
-                              persona.grupo == TGrupo::GrupoResponsable()
-                                  ? QStringLiteral("Grupo Responsable")
-                                  : QStringLiteral("Grupo Colaborador")));
-    }
-    for (const TImportacion::TInstitucion& institucion : instituciones)
-        items.append(institucion.nombre);
-    if (items.isEmpty()) {
-        Dialogos().ShowInformation(
-            QStringLiteral("El proyecto \"%1\" no tiene personas ni instituciones para importar.")
-                .arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    const QList<int> chosen = Dialogos().ChooseItems(
-        QStringLiteral("Importar de otro proyecto"),
-        QStringLiteral("Marque las personas y las instituciones que desea copiar al proyecto:"),
-        items);
-    if (chosen.isEmpty())
-        return;
-
-    QStringList informe;
-    std::vector<TImportacion::TPersona> elegidas;
-    for (const int index : chosen) {
-        if (index < int(personas.size()))
-            elegidas.push_back(personas[size_t(index)]);
-    }
-    int importadas = 0;
-    if (!elegidas.empty()) {
-        const bool stored = RunShowingErrors([&] {
-            const TImportacion::TResultado resultado =
-                importacion->ImportarPersonas(elegidas, TArchivoProyecto::Nombre());
-            importadas = resultado.importadas;
-            informe += resultado.informe;
-        });
-        if (!stored)
-            return;
-        if (importadas > 0) {
-            // The lists show the file, as after the group editor's writes.
-            TXMLProject project(TArchivoProyecto::Nombre());
-            conformacionDelGrupoTab_->RecargarGrupos(project);
-            project.Discard();
-            SetVerified(false);
-        }
-    }
-    // Institutions go into their pages, to be stored like typed values; one that already holds
-    // data is replaced only when the user says so.
-    const std::pair<QString, TPaginaInstitucion*> paginas[] = {
-        {QStringLiteral("beneficiaria"), institucionBeneficiariaTab_},
-        {QStringLiteral("dependencia"), dependenciaTab_},
-        {QStringLiteral("ejecutora"), unidadEjecutoraTab_},
-    };
-    QStringList copiadas;
-    for (const int index : chosen) {
-        if (index < int(personas.size()))
-            continue;
-        const TImportacion::TInstitucion& institucion =
-            instituciones[size_t(index) - personas.size()];
-        for (const auto& [raiz, pagina] : paginas) {
-            if (raiz != institucion.raiz)
-                continue;
-            if (pagina->TieneDatos() &&
-                Dialogos().ShowCaptionedDialog(
-                    QStringLiteral("La sección %1 ya tiene datos. ¿Desea reemplazarlos con los "
-                                   "del proyecto importado?")
-                        .arg(institucion.nombre),
-                    kConfirmacion, TTipoDialogo::Confirmacion,
-                    {QStringLiteral("&Si"), QStringLiteral("&No")},
-                    TBotonDialogo::Si | TBotonDialogo::No, TBotonDialogo::No) != TBotonDialogo::Si)
-                break;
-            informe += importacion->DepurarInstitucion(institucion);
-            if (raiz == QLatin1String("beneficiaria"))
-                institucionBeneficiariaTab_->LoadBeneficiaria(importacion->Origen());
-            else if (raiz == QLatin1String("dependencia"))
-                dependenciaTab_->LoadDependencia(importacion->Origen());
-            else
-                unidadEjecutoraTab_->LoadEjecutora(importacion->Origen());
-            copiadas.append(institucion.nombre);
-            SetVerified(false);
-            MarcarEdicion();
-        }
-    }
-    QString resumen = QStringLiteral("Se importaron %1 de %2 personas elegidas.")
-                          .arg(importadas)
-                          .arg(elegidas.size());
-    if (!copiadas.isEmpty())
-        resumen += QStringLiteral("\nInstituciones copiadas: %1 (se guardan con \"Guardar\").")
-                       .arg(copiadas.join(QStringLiteral(", ")));
-    if (!informe.isEmpty())
-        resumen += QStringLiteral("\n\n") + informe.join(QLatin1Char('\n'));
-    Dialogos().ShowInformation(resumen);
+    importar_->Importar();
 }

@@ -6,16 +6,14 @@
 #include <memory>
 #include <vector>
 
-class QAction;
 class QComboBox;
-class QLabel;
-class QSplitter;
 class QTabWidget;
-class QTimer;
 class TConfiguracion;
 class TConvocatoria;
-class TEtiquetaClic;
+class TCopiaRecuperacion;
 class TGeneradorCaratula;
+class TImportarProyecto;
+class TMarcoEditor;
 class TPaginaBeneficiaria;
 class TPaginaBienvenida;
 class TPaginaConvocatoria;
@@ -30,7 +28,6 @@ class TPaginaImpacto;
 class TPaginaPresupuesto;
 class TPaginaTextos;
 class TPaginaVerificar;
-class TPanelSecciones;
 class TXMLProject;
 struct TDestino;
 
@@ -70,8 +67,6 @@ class TForm1 : public QMainWindow {
 
     // Event handlers, named after their control and event.
     void seccionListClick();
-    void FormResize();
-    void Label100Click();
     void Button2Click();
     void GuardarMenuItemClick();
     void SalirMenuItemClick();
@@ -101,12 +96,11 @@ class TForm1 : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormCreate();
     void BuildCommands();
-    QWidget* BuildEditarTab();
+    TMarcoEditor* BuildEditarTab();
     void AddFormPage(QWidget* page, const QString& caption);
     void AddMainPage(QWidget* page, const QString& caption);
     void SaveProjectTexts(TXMLProject& project);
@@ -135,33 +129,19 @@ class TForm1 : public QMainWindow {
     std::unique_ptr<TConvocatoria> convocatoria_;
     bool verified_ = false;
     bool cargaIncompleta_ = false;
-    // Edits not yet in the recovery copy, and edits not yet stored.
-    bool edicionesPendientes_ = false;
-    bool cambiosSinGuardar_ = false;
-    QTimer* recuperacionTimer_ = nullptr;
+    // The copy of edits not yet stored, and the command that imports from another project.
+    TCopiaRecuperacion* recuperacion_ = nullptr;
+    TImportarProyecto* importar_ = nullptr;
     // The call whose descriptor the form shows; a pick that fails goes back to it.
     QString convocatoriaAplicada_;
-    // Width the user gave the section panel; the pages take what the window gains or loses.
-    int panelWidth_;
-
-    QAction* descripcionTecnicaMenuItem_ = nullptr;
-    QAction* GuardarMenuItem_ = nullptr;
-    QAction* VerificarMenuItem_ = nullptr;
-    QAction* CaratulaMenuItem_ = nullptr;
-    QAction* ExportarMenuItem_ = nullptr;
-    QAction* ImportarMenuItem_ = nullptr;
-    QAction* SalirMenuItem_ = nullptr;
-    QAction* Acercade1_ = nullptr;
 
     QTabWidget* MainPageControl_ = nullptr;
-    QWidget* editarTab_ = nullptr;
+    TMarcoEditor* editarTab_ = nullptr;
     TPaginaVerificar* verificarTab_ = nullptr;
     TPaginaDescripcionTecnica* descripcionTecnicaTab_ = nullptr;
     TPaginaEnviar* exportarTab_ = nullptr;
     TGeneradorCaratula* caratula_ = nullptr;
 
-    QSplitter* Splitter1_ = nullptr;
-    TPanelSecciones* seccionesPanel_ = nullptr;
     // An item of the section list: the form page it shows and, for the group page, its list.
     struct TItemSeccion {
         QString texto;
@@ -169,9 +149,6 @@ class TForm1 : public QMainWindow {
         int hoja = -1;
     };
     std::vector<TItemSeccion> secciones_;
-    QLabel* seccionLabel_ = nullptr;
-    QLabel* cargaIncompletaLabel_ = nullptr;
-    TEtiquetaClic* Label100_ = nullptr;
     QTabWidget* PageControl_ = nullptr;
     TPaginaBienvenida* bienvenidoTab_ = nullptr;
     TPaginaConvocatoria* convocatoriaTab_ = nullptr;
