@@ -2,6 +2,7 @@
 
 #include "document/USistemaArchivos.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -91,6 +92,13 @@ bool TArchivoAtomico::Commit() {
     }
     if (modified_.isValid())
         file_.setFileTime(modified_, QFileDevice::FileModificationTime);
+    if (!WaitUntilReplaceable(file_.fileName())) {
+        Fail(QStringLiteral("Otro programa tiene abierto el archivo \"%1\" y no deja "
+                            "reemplazarlo; ciérrelo y vuelva a intentarlo.")
+                 .arg(QDir::toNativeSeparators(file_.fileName())));
+        file_.cancelWriting();
+        return false;
+    }
     if (!file_.commit()) {
         Fail(file_.errorString());
         return false;

@@ -12,3 +12,6 @@ qint64 SizeOnDisk(int handle);
 void SyncFolder(const QString& folder);
 // Gives the file a second name in the same file system; false where that is not possible.
 bool HardLink(const QString& existing, const QString& newName);
+// False when another program still holds the file open so that it cannot be replaced, after
+// waiting a moment for it (Windows); true where open files never stop a replacement.
+bool WaitUntilReplaceable(const QString& path);

@@ -1,6 +1,7 @@
 # The bundle a research group unpacks into a folder of its own and runs from there: the
-# program, its installation data, the Qt libraries it was built with, a LEAME.txt, the icon
-# and a desktop entry. `cmake --install` lays it out; `cpack -G TGZ` packs it.
+# program, its installation data, the Qt libraries it was built with, a LEAME.txt and the icon;
+# on Linux a desktop entry, on Windows a per-user setup. `cmake --install` lays it out; cpack
+# packs it (Linux: TGZ; Windows: NSIS setup and ZIP).
 
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
   # The program keeps its project beside itself, so it never goes into a shared system folder.
@@ -17,35 +18,14 @@ install(CODE [[
   endif()
 ]])
 install(TARGETS velorn RUNTIME DESTINATION .)
-install(FILES data/config.xml data/wrapper.xml data/ayuda.xml packaging/LEAME.txt DESTINATION .)
+install(FILES data/config.xml data/wrapper.xml data/ayuda.xml DESTINATION .)
 install(DIRECTORY data/convoc DESTINATION .)
-install(PROGRAMS scripts/install-desktop-entry.sh DESTINATION scripts)
-install(FILES app/icono/velorn.svg DESTINATION icons/hicolor/scalable/apps)
-foreach(tamano ${VELORN_TAMANOS_ICONO})
-  install(FILES ${VELORN_CARPETA_ICONOS}/velorn-${tamano}.png
-          DESTINATION icons/hicolor/${tamano}x${tamano}/apps RENAME velorn.png)
-endforeach()
-
-# The desktop entry names the folder the bundle is installed in; the registering script
-# points it at wherever the bundle was unpacked.
-install(CODE "set(VELORN_PLANTILLA_DESKTOP \"${CMAKE_SOURCE_DIR}/packaging/velorn.desktop.in\")
-              set(VELORN_TEMPORAL \"${CMAKE_BINARY_DIR}/packaging\")")
-install(CODE [[
-  set(CARPETA "${CMAKE_INSTALL_PREFIX}")
-  set(ICONO "${CMAKE_INSTALL_PREFIX}/icons/hicolor/scalable/apps/velorn.svg")
-  configure_file("${VELORN_PLANTILLA_DESKTOP}" "${VELORN_TEMPORAL}/velorn.desktop" @ONLY)
-  file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}" TYPE FILE
-       FILES "${VELORN_TEMPORAL}/velorn.desktop")
-]])
-
-if(UNIX AND NOT APPLE)
-  option(VELORN_BUNDLE_QT "Copy the Qt libraries and plugins into the bundle" ON)
-endif()
-if(VELORN_BUNDLE_QT)
-  include(${CMAKE_CURRENT_LIST_DIR}/BibliotecasQt.cmake)
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/Windows.cmake)
+else()
+  include(${CMAKE_CURRENT_LIST_DIR}/Linux.cmake)
 endif()
 
-set(CPACK_GENERATOR TGZ)
 set(CPACK_PACKAGE_NAME velorn)
 set(CPACK_PACKAGE_VENDOR "Velorn")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Velorn - Formulario Offline")
@@ -54,5 +34,7 @@ string(TOLOWER "${CMAKE_SYSTEM_NAME}" velorn_sistema)
 set(CPACK_PACKAGE_FILE_NAME "velorn-${PROJECT_VERSION}-${velorn_sistema}-${CMAKE_SYSTEM_PROCESSOR}")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_STRIP_FILES ON)
+# Each generator names its own file (the Windows setup ends in "-setup").
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/ConfigCPack.cmake)
 set(CPACK_SOURCE_GENERATOR "")
 include(CPack)

@@ -9,6 +9,7 @@
 #include "document/URecuperacion.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -103,14 +104,15 @@ TEST(BloqueoCarpetaTest, HeldByARunningProgramAndTakenOverFromAKilledOne) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(CopySampleInstallation(dir.path()));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(VELORN_EXE), dir.filePath("velorn")));
-    QFile(dir.filePath("velorn"))
-        .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // The copy keeps the program's own file name ("velorn.exe" on Windows).
+    const QString copy = dir.filePath(QFileInfo(QStringLiteral(VELORN_EXE)).fileName());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELORN_EXE), copy));
+    QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     program.setProcessEnvironment(env);
-    program.start(dir.filePath("velorn"), {});
+    program.start(copy, {});
     ASSERT_TRUE(program.waitForStarted(10000));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return QFile::exists(dir.filePath(TBloqueoCarpeta::NombreArchivo())); }, 10000));
