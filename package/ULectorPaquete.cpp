@@ -1,6 +1,7 @@
 #include "package/ULectorPaquete.h"
 
 #include "document/UErrores.h"
+#include "package/UArchivoZipQt.h"
 
 #include <QFile>
 
@@ -39,7 +40,8 @@ bool TLectorPaquete::EsZip(const QString& path) {
 }
 
 QByteArray TLectorPaquete::LeerProyecto(const QString& zipPath) {
-    TZip zip(unzOpen64(QFile::encodeName(zipPath).constData()));
+    zlib_filefunc64_def funciones = TArchivoZipQt::Funciones();
+    TZip zip(unzOpen2_64(&zipPath, &funciones));
     if (!zip)
         Rechazar(zipPath, QStringLiteral("no es un archivo zip que se pueda leer"));
     bool found = false;
