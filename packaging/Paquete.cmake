@@ -1,6 +1,7 @@
 # The bundle a research group unpacks into a folder of its own and runs from there: the
-# program, its installation data, the Qt libraries it was built with, a LEAME.txt, the icon
-# and a desktop entry. `cmake --install` lays it out; `cpack -G TGZ` packs it.
+# program and the agency's verifier (a console program on every system), its installation data,
+# the Qt libraries it was built with, a LEAME.txt, the icon and a desktop entry.
+# `cmake --install` lays it out; `cpack -G TGZ` packs it.
 
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
   # The program keeps its project beside itself, so it never goes into a shared system folder.
@@ -16,7 +17,7 @@ install(CODE [[
                         "cmake --install <build> --prefix <folder> (not ${CMAKE_INSTALL_PREFIX}).")
   endif()
 ]])
-install(TARGETS velorn RUNTIME DESTINATION .)
+install(TARGETS velorn velorn-verificar RUNTIME DESTINATION .)
 install(FILES data/config.xml data/wrapper.xml data/ayuda.xml packaging/LEAME.txt DESTINATION .)
 install(DIRECTORY data/convoc DESTINATION .)
 install(PROGRAMS scripts/install-desktop-entry.sh DESTINATION scripts)
