@@ -69,14 +69,13 @@ bool AplicarZip64(const QByteArray& extra, const std::vector<std::uint64_t*>& va
     return false;
 }
 
-// An entry that an extracting program would write outside the folder it extracts into.
-bool SaleDeLaCarpeta(const QString& name) {
-    if (name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('\\')) ||
-        (name.size() > 1 && name.at(1) == QLatin1Char(':')))
+// An entry that an extracting program would write outside the folder it extracts into. On the
+// name's bytes: every character that matters is ASCII.
+bool SaleDeLaCarpeta(QByteArray name) {
+    if (name.startsWith('/') || name.startsWith('\\') || (name.size() > 1 && name.at(1) == ':'))
         return true;
-    QString parts = name;
-    parts.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return parts.split(QLatin1Char('/')).contains(QStringLiteral(".."));
+    name.replace('\\', '/');
+    return name == ".." || name.startsWith("../") || name.endsWith("/..") || name.contains("/../");
 }
 
 std::uint64_t SumaSaturada(std::uint64_t a, std::uint64_t b) {
@@ -269,25 +268,24 @@ bool TIndiceZip::LeerEntrada(const QByteArray& directorio, qsizetype& at) {
 }
 
 void TIndiceZip::RevisarNombre(const TEntradaZip& entrada) {
-    const QString nombre = entrada.Nombre();
     if (entrada.nombre.isEmpty())
         Agregar("nombre-vacio", QStringLiteral("una entrada no tiene nombre"));
     else if (entrada.nombre.size() > kMaximoNombre)
         Agregar("nombre-largo",
                 QStringLiteral("el nombre de la entrada \"%1...\" supera los %2 bytes")
-                    .arg(nombre.left(40))
+                    .arg(entrada.Nombre().left(40))
                     .arg(kMaximoNombre));
     else if (entrada.nombre.contains('\0'))
+        Agregar("nombre-nulo",
+                QStringLiteral("el nombre de la entrada \"%1\" tiene un carácter nulo")
+                    .arg(entrada.Nombre()));
+    else if (SaleDeLaCarpeta(entrada.nombre))
         Agregar(
-            "nombre-nulo",
-            QStringLiteral("el nombre de la entrada \"%1\" tiene un carácter nulo").arg(nombre));
-    else if (SaleDeLaCarpeta(nombre))
-        Agregar("fuera-de-carpeta",
-                QStringLiteral("la entrada \"%1\" apunta fuera de su carpeta").arg(nombre));
+            "fuera-de-carpeta",
+            QStringLiteral("la entrada \"%1\" apunta fuera de su carpeta").arg(entrada.Nombre()));
 }
 
 void TIndiceZip::LeerLocal(TVentana& ventana, TEntradaZip& entrada, std::uint64_t finDatos) {
-    const QString nombre = entrada.Nombre();
     const std::optional<QByteArray> local =
         entrada.encabezado < finDatos ? ventana.Leer(entrada.encabezado, kLocal) : std::nullopt;
     const std::optional<QByteArray> variable =
@@ -295,8 +293,8 @@ void TIndiceZip::LeerLocal(TVentana& ventana, TEntradaZip& entrada, std::uint64_
             ? ventana.Leer(entrada.encabezado + kLocal, Valor(*local, 26, 2) + Valor(*local, 28, 2))
             : std::nullopt;
     if (!variable) {
-        Agregar("encabezado",
-                QStringLiteral("el encabezado local de la entrada \"%1\" está dañado").arg(nombre));
+        Agregar("encabezado", QStringLiteral("el encabezado local de la entrada \"%1\" está dañado")
+                                  .arg(entrada.Nombre()));
         return;
     }
     const auto largoNombre = qsizetype(Valor(*local, 26, 2));
@@ -304,7 +302,7 @@ void TIndiceZip::LeerLocal(TVentana& ventana, TEntradaZip& entrada, std::uint64_
     if (nombreLocal != entrada.nombre) {
         Agregar("nombre-local",
                 QStringLiteral("la entrada \"%1\" lleva otro nombre en su encabezado local: \"%2\"")
-                    .arg(nombre, TEntradaZip{nombreLocal}.Nombre()));
+                    .arg(entrada.Nombre(), TEntradaZip{nombreLocal}.Nombre()));
     }
     const auto banderas = std::uint16_t(Valor(*local, 6, 2));
     bool coinciden = Valor(*local, 8, 2) == entrada.metodo &&
@@ -325,14 +323,13 @@ void TIndiceZip::LeerLocal(TVentana& ventana, TEntradaZip& entrada, std::uint64_
                     expandido == entrada.expandido;
     }
     if (!coinciden)
-        Agregar(
-            "encabezado-distinto",
-            QStringLiteral("los dos encabezados de la entrada \"%1\" no coinciden").arg(nombre));
+        Agregar("encabezado-distinto",
+                QStringLiteral("los dos encabezados de la entrada \"%1\" no coinciden")
+                    .arg(entrada.Nombre()));
     const std::uint64_t datos = entrada.encabezado + kLocal + std::uint64_t(variable->size());
     if (datos > finDatos || entrada.comprimido > finDatos - datos) {
-        Agregar(
-            "truncada",
-            QStringLiteral("los datos de la entrada \"%1\" no caben en el archivo").arg(nombre));
+        Agregar("truncada", QStringLiteral("los datos de la entrada \"%1\" no caben en el archivo")
+                                .arg(entrada.Nombre()));
         return;
     }
     entrada.datos = datos;
