@@ -11,6 +11,9 @@ const QString kConvocatorias = QStringLiteral("convocatorias/");
 
 TConfiguracion::TConfiguracion() : baseFolder_(WorkingFolder()) {}
 
+TConfiguracion::TConfiguracion(const QString& carpeta)
+    : baseFolder_(carpeta.endsWith(QLatin1Char('/')) ? carpeta : carpeta + QLatin1Char('/')) {}
+
 TConfiguracion::~TConfiguracion() {
     if (document_)
         document_->Discard();

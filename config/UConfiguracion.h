@@ -14,11 +14,13 @@ class TXMLProject;
 class TConfiguracion {
   public:
     TConfiguracion();
+    // The installation in that folder instead of the working folder.
+    explicit TConfiguracion(const QString& carpeta);
     ~TConfiguracion();
     TConfiguracion(const TConfiguracion&) = delete;
     TConfiguracion& operator=(const TConfiguracion&) = delete;
 
-    // Opens "config.xml" of the working folder; a missing file is an empty configuration.
+    // Opens "config.xml" of the folder; a missing file is an empty configuration.
     // Raises EXMLError when the file does not parse. Before Open every question gets its
     // default answer, as with an empty configuration.
     void Open();

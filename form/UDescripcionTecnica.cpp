@@ -16,7 +16,7 @@ const QString kArchivo = QStringLiteral("file");
 } // namespace
 
 QString TDescripcionTecnica::Carpeta() {
-    return WorkingFolder() + QStringLiteral("desctec/");
+    return WorkingFolder() + Entrada(QString());
 }
 
 QString TDescripcionTecnica::Ruta(const QString& nombre) {
@@ -32,8 +32,15 @@ void TDescripcionTecnica::GuardarNombre(TXMLProject& project, const QString& nom
 }
 
 bool TDescripcionTecnica::EstaAdjunta(const QString& nombre) {
-    return !nombre.isEmpty() && QFileInfo(nombre).fileName() == nombre &&
-           QFileInfo(Ruta(nombre)).isFile();
+    return EsNombreSimple(nombre) && QFileInfo(Ruta(nombre)).isFile();
+}
+
+bool TDescripcionTecnica::EsNombreSimple(const QString& nombre) {
+    return !nombre.isEmpty() && QFileInfo(nombre).fileName() == nombre;
+}
+
+QString TDescripcionTecnica::Entrada(const QString& nombre) {
+    return QStringLiteral("desctec/") + nombre;
 }
 
 bool TDescripcionTecnica::EsLaCopia(const QString& elegido, const QString& nombre) {

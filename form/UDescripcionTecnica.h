@@ -22,6 +22,10 @@ class TDescripcionTecnica {
     // folder counts (an empty name would name the folder itself, and a name with a folder in
     // it was never attached by this program).
     static bool EstaAdjunta(const QString& nombre);
+    // A plain file name, the only kind this program attaches.
+    static bool EsNombreSimple(const QString& nombre);
+    // The entry of the copy in a package: "desctec/" and the name.
+    static QString Entrada(const QString& nombre);
 
     // Whether the chosen file is the attached copy of that name itself.
     static bool EsLaCopia(const QString& elegido, const QString& nombre);

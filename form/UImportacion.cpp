@@ -99,12 +99,13 @@ std::unique_ptr<TImportacion> TImportacion::Abrir(const QString& path) {
 std::vector<TImportacion::TPersona> TImportacion::Personas() const {
     std::vector<TPersona> personas;
     for (const QString& grupo : {TGrupo::GrupoResponsable(), TGrupo::GrupoColaborador()}) {
-        QStringList vistos;
+        // A set: a list looked through for every person made the time grow with their square.
+        QSet<QString> vistos;
         for (const TXMLNode& persona : TGrupo(*origen_, grupo).ParticipantesPorCuil()) {
             const QString cuil = persona.Attribute(QStringLiteral("cuil"));
             if (cuil.isEmpty() || vistos.contains(cuil))
                 continue;
-            vistos.append(cuil);
+            vistos.insert(cuil);
             personas.push_back({grupo, cuil, TGrupo::FieldOf(persona, QStringLiteral("nombre")),
                                 TGrupo::FieldOf(persona, QStringLiteral("apellido")),
                                 TGrupo::FieldOf(persona, QStringLiteral("rol")), persona});

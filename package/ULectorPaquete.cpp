@@ -1,90 +1,101 @@
 #include "package/ULectorPaquete.h"
 
 #include "document/UErrores.h"
-#include "package/UArchivoZipQt.h"
 
-#include <QFile>
+#include <QFileInfo>
 
-#include <memory>
-#include <unzip.h>
+#include <algorithm>
 
 namespace {
 
-struct TCerrarZip {
-    void operator()(void* zip) const { unzClose(zip); }
-};
-using TZip = std::unique_ptr<void, TCerrarZip>;
+const QByteArray kProyecto = QByteArrayLiteral("proyecto.xml");
 
-const QString kProyecto = QStringLiteral("proyecto.xml");
-
-[[noreturn]] void Rechazar(const QString& zipPath, const QString& reason) {
-    throw EVelornError(
-        QStringLiteral("No se puede importar el paquete \"%1\": %2.").arg(zipPath, reason));
-}
-
-// An entry that another program would write outside the folder it extracts into.
-bool SaleDeLaCarpeta(const QString& name) {
-    if (name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('\\')) ||
-        (name.size() > 1 && name.at(1) == QLatin1Char(':')))
-        return true;
-    QString parts = name;
-    parts.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return parts.split(QLatin1Char('/')).contains(QStringLiteral(".."));
+TProblemaZip Problema(const char* codigo, const QString& motivo) {
+    return {QString::fromLatin1(codigo), motivo};
 }
 
 } // namespace
 
-bool TLectorPaquete::EsZip(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(4) == QByteArray("PK\x03\x04", 4);
+TLectorPaquete::TLectorPaquete(const QString& zipPath) : archivo_(zipPath) {
+    // Only a file: a folder opens too, and reads as empty.
+    if (QFileInfo(zipPath).isFile())
+        archivo_.open(QIODevice::ReadOnly);
+    indice_ = std::make_unique<TIndiceZip>(archivo_);
+}
+
+bool TLectorPaquete::SuperaRazon(std::uint64_t expandido, std::uint64_t comprimido) {
+    // expandido > kMaximaRazon * comprimido, without the product.
+    return expandido != 0 &&
+           (expandido - 1) / kMaximaRazon >= std::max<std::uint64_t>(comprimido, 1);
+}
+
+std::optional<QByteArray> TLectorPaquete::Proyecto(TProblemaZip& problema) {
+    const TEntradaZip* entrada = indice_->Buscar(kProyecto);
+    if (entrada == nullptr) {
+        problema = Problema("sin-proyecto", QStringLiteral("no contiene \"proyecto.xml\""));
+        return std::nullopt;
+    }
+    if (entrada->expandido > kMaximoEntrada) {
+        problema =
+            Problema("grande", QStringLiteral("la entrada \"proyecto.xml\" supera los 64 MB"));
+        return std::nullopt;
+    }
+    if (SuperaRazon(entrada->expandido, entrada->comprimido)) {
+        problema = Problema(
+            "razon", QStringLiteral("la entrada \"proyecto.xml\" se expande más de 100 veces"));
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    bytes.reserve(qsizetype(entrada->expandido));
+    const std::optional<TProblemaZip> falla = Comprobar(
+        *entrada, [&bytes](const char* datos, qsizetype size) { bytes.append(datos, size); });
+    if (falla) {
+        problema = *falla;
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<TProblemaZip> TLectorPaquete::Comprobar(const TEntradaZip& entrada,
+                                                      const TFlujoZip::TReceptor& receptor) {
+    const QString nombre = entrada.Nombre();
+    switch (TFlujoZip::Leer(archivo_, entrada, receptor)) {
+    case TFlujoZip::TResultado::Completa:
+        return std::nullopt;
+    case TFlujoZip::TResultado::Cifrada:
+        return Problema("cifrada", QStringLiteral("la entrada \"%1\" está cifrada").arg(nombre));
+    case TFlujoZip::TResultado::Metodo:
+        return Problema("metodo",
+                        QStringLiteral("la entrada \"%1\" usa un método de compresión desconocido "
+                                       "(%2)")
+                            .arg(nombre)
+                            .arg(entrada.metodo));
+    case TFlujoZip::TResultado::Crc:
+        return Problema("crc",
+                        QStringLiteral("la entrada \"%1\" no coincide con su CRC").arg(nombre));
+    case TFlujoZip::TResultado::Danada:
+        break;
+    }
+    return Problema("danada", QStringLiteral("la entrada \"%1\" está dañada").arg(nombre));
 }
 
 QByteArray TLectorPaquete::LeerProyecto(const QString& zipPath) {
-    zlib_filefunc64_def funciones = TArchivoZipQt::Funciones();
-    TZip zip(unzOpen2_64(&zipPath, &funciones));
-    if (!zip)
-        Rechazar(zipPath, QStringLiteral("no es un archivo zip que se pueda leer"));
-    bool found = false;
-    for (int status = unzGoToFirstFile(zip.get()); status == UNZ_OK;
-         status = unzGoToNextFile(zip.get())) {
-        unz_file_info64 info{};
-        char name[1024] = {};
-        if (unzGetCurrentFileInfo64(zip.get(), &info, name, sizeof name - 1, nullptr, 0, nullptr,
-                                    0) != UNZ_OK)
-            Rechazar(zipPath, QStringLiteral("su índice está dañado"));
-        const QString entry = QString::fromUtf8(name);
-        if (SaleDeLaCarpeta(entry))
-            Rechazar(zipPath,
-                     QStringLiteral("la entrada \"%1\" apunta fuera de su carpeta").arg(entry));
-        if (qint64(info.uncompressed_size) > kMaximoEntrada)
-            Rechazar(zipPath, QStringLiteral("la entrada \"%1\" supera los 64 MB").arg(entry));
-        if (qint64(info.uncompressed_size) >
-            kMaximaRazon * qint64(qMax<quint64>(info.compressed_size, 1)))
-            Rechazar(zipPath,
-                     QStringLiteral("la entrada \"%1\" se expande más de 100 veces").arg(entry));
-        found = found || entry == kProyecto;
-    }
-    if (!found || unzLocateFile(zip.get(), "proyecto.xml", 1) != UNZ_OK)
-        Rechazar(zipPath, QStringLiteral("no contiene \"proyecto.xml\""));
-    unz_file_info64 info{};
-    unzGetCurrentFileInfo64(zip.get(), &info, nullptr, 0, nullptr, 0, nullptr, 0);
-    if (unzOpenCurrentFile(zip.get()) != UNZ_OK)
-        Rechazar(zipPath, QStringLiteral("no se pudo leer \"proyecto.xml\""));
-    // The sizes in the headers are not trusted: reading stops past the limits whatever they say.
-    const qint64 limit =
-        qMin(kMaximoEntrada, kMaximaRazon * qint64(qMax<quint64>(info.compressed_size, 1)));
-    QByteArray bytes;
-    char buffer[64 * 1024];
-    int read = 0;
-    while ((read = unzReadCurrentFile(zip.get(), buffer, sizeof buffer)) > 0) {
-        bytes.append(buffer, read);
-        if (bytes.size() > limit) {
-            unzCloseCurrentFile(zip.get());
-            Rechazar(zipPath, QStringLiteral("\"proyecto.xml\" se expande más de lo permitido"));
-        }
-    }
-    const bool crcOk = unzCloseCurrentFile(zip.get()) == UNZ_OK;
-    if (read < 0 || !crcOk)
-        Rechazar(zipPath, QStringLiteral("\"proyecto.xml\" está dañado"));
-    return bytes;
+    const auto rechazar = [&zipPath](const TProblemaZip& problema) {
+        throw EVelornError(QStringLiteral("No se puede importar el paquete \"%1\": %2.")
+                               .arg(zipPath, problema.motivo));
+    };
+    TLectorPaquete lector(zipPath);
+    // Two readers could see two different projects in a package with any of these.
+    if (!lector.Indice().Problemas().empty())
+        rechazar(lector.Indice().Problemas().front());
+    TProblemaZip problema;
+    std::optional<QByteArray> bytes = lector.Proyecto(problema);
+    if (!bytes)
+        rechazar(problema);
+    return *bytes;
+}
+
+bool TLectorPaquete::EsZip(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(4) == QByteArray("PK\x03\x04", 4);
 }

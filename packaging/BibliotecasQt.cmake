@@ -3,8 +3,10 @@
 # ($ORIGIN/lib, as DT_RPATH so that it also covers libraries loaded by other libraries and by
 # Qt's plugin loader) and through a qt.conf beside it.
 
-set_target_properties(velorn PROPERTIES INSTALL_RPATH "$ORIGIN/lib")
-target_link_options(velorn PRIVATE "LINKER:--disable-new-dtags")
+foreach(programa velorn velorn-verificar)
+  set_target_properties(${programa} PROPERTIES INSTALL_RPATH "$ORIGIN/lib")
+  target_link_options(${programa} PRIVATE "LINKER:--disable-new-dtags")
+endforeach()
 
 # Windows on X11 (and XWayland), the offscreen platform, and the input methods that make dead
 # keys and compose sequences work for typing accents.
@@ -30,7 +32,7 @@ install(CODE [[
   file(GET_RUNTIME_DEPENDENCIES
        RESOLVED_DEPENDENCIES_VAR resueltas
        UNRESOLVED_DEPENDENCIES_VAR sin_resolver
-       EXECUTABLES "$<TARGET_FILE:velorn>"
+       EXECUTABLES "$<TARGET_FILE:velorn>" "$<TARGET_FILE:velorn-verificar>"
        MODULES ${VELORN_PLUGINS})
   if(sin_resolver)
     message(FATAL_ERROR "Libraries of the program not found: ${sin_resolver}")

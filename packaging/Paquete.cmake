@@ -1,7 +1,8 @@
 # The bundle a research group unpacks into a folder of its own and runs from there: the
-# program, its installation data, the Qt libraries it was built with, a LEAME.txt and the icon;
-# on Linux a desktop entry, on Windows a per-user setup. `cmake --install` lays it out; cpack
-# packs it (Linux: TGZ; Windows: NSIS setup and ZIP).
+# program and the agency's verifier (a console program on every system), its installation data,
+# the Qt libraries it was built with, a LEAME.txt and the icon; on Linux a desktop entry, on
+# Windows a per-user setup. `cmake --install` lays it out; cpack packs it (Linux: TGZ; Windows:
+# NSIS setup and ZIP).
 
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
   # The program keeps its project beside itself, so it never goes into a shared system folder.
@@ -17,7 +18,7 @@ install(CODE [[
                         "cmake --install <build> --prefix <folder> (not ${CMAKE_INSTALL_PREFIX}).")
   endif()
 ]])
-install(TARGETS velorn RUNTIME DESTINATION .)
+install(TARGETS velorn velorn-verificar RUNTIME DESTINATION .)
 install(FILES data/config.xml data/wrapper.xml data/ayuda.xml DESTINATION .)
 install(DIRECTORY data/convoc DESTINATION .)
 if(WIN32)

@@ -1,5 +1,6 @@
 #include "pages/UPaginaVerificar.h"
 
+#include "rules/UVerificacion.h"
 #include "widgets/UBarraSeguirEditando.h"
 
 #include <QGroupBox>
@@ -112,11 +113,8 @@ void TPaginaVerificar::ShowOutcome(bool verified) {
     all.select(QTextCursor::Document);
     all.mergeCharFormat(colour);
     if (verified) {
-        AppendLines(verificarRichEdit_,
-                    QStringLiteral("El proyecto ha sido verificado exitosamente!"), colour);
-        AppendLines(verificarRichEdit_,
-                    QStringLiteral("Ahora puede imprimir la carátula y enviar el proyecto."),
-                    colour);
+        for (const QString& line : TVerificacion::MensajesExito())
+            AppendLines(verificarRichEdit_, line, colour);
     }
     QTextCursor start(verificarRichEdit_->document());
     start.movePosition(QTextCursor::Start);

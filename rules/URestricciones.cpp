@@ -282,7 +282,8 @@ void TRestricciones::CheckResponsable(TXMLProject& document, THallazgos& list) c
 }
 
 void TRestricciones::CheckDescripcionTecnica(TXMLProject& document, THallazgos& list) const {
-    if (!TDescripcionTecnica::EstaAdjunta(TDescripcionTecnica::NombreGuardado(document)))
+    const QString nombre = TDescripcionTecnica::NombreGuardado(document);
+    if (!(adjunta_ ? adjunta_(nombre) : TDescripcionTecnica::EstaAdjunta(nombre)))
         list.Add(QStringLiteral("No ha cargado una descripción técnica."),
                  Campo("descripcionTecnicaTab"));
 }

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <utility>
+
 class TConfiguracion;
 class TXMLProject;
 
@@ -15,6 +18,14 @@ class TXMLProject;
 // leads to. An empty list means the project passed.
 class TRestricciones {
   public:
+    // Whether the technical description of that stored name is attached.
+    using TAdjunta = std::function<bool(const QString& nombre)>;
+
+    // The attached copy is looked for in "desctec/" of the working folder.
+    TRestricciones() = default;
+    // Elsewhere: in a package, or beside another project file.
+    explicit TRestricciones(TAdjunta adjunta) : adjunta_(std::move(adjunta)) {}
+
     // The seven groups below, in this order; none stops the others.
     void CheckAll(TXMLProject& document, THallazgos& list,
                   const TConfiguracion& configuracion) const;
@@ -25,7 +36,8 @@ class TRestricciones {
                           const TConfiguracion& configuracion) const;
     // The responsible group has an "Investigador Responsable".
     void CheckResponsable(TXMLProject& document, THallazgos& list) const;
-    // The attached technical description is a file in "desctec/" of the working folder.
+    // The attached technical description is a file in "desctec/" of the working folder, or
+    // wherever the constructor's function looks.
     void CheckDescripcionTecnica(TXMLProject& document, THallazgos& list) const;
     // Call, general data and text pages; the impact texts asked for depend on the call type.
     void CheckProyecto(TXMLProject& document, THallazgos& list,
@@ -45,4 +57,7 @@ class TRestricciones {
     // The call type of the stored call caption ("doc-name" of the call element); empty when no
     // call was chosen or the caption is not one of the configured calls.
     static QString ConvocatoriaType(TXMLProject& document, const TConfiguracion& configuracion);
+
+  private:
+    TAdjunta adjunta_;
 };

@@ -5,6 +5,11 @@
 
 TVerificacion::TVerificacion(const QString& fileName) : document_(fileName, &read_) {}
 
+QStringList TVerificacion::MensajesExito() {
+    return {QStringLiteral("El proyecto ha sido verificado exitosamente!"),
+            QStringLiteral("Ahora puede imprimir la carátula y enviar el proyecto.")};
+}
+
 THallazgos TVerificacion::Check(const TConfiguracion& configuracion) {
     THallazgos hallazgos;
     TRestricciones().CheckAll(document_, hallazgos, configuracion);

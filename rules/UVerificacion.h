@@ -17,6 +17,9 @@ class TVerificacion {
     // Opens the file; EXMLError when it does not parse.
     explicit TVerificacion(const QString& fileName);
 
+    // The two lines that say the project passed.
+    static QStringList MensajesExito();
+
     // Every broken rule, in the rules' order; none when the project passed.
     THallazgos Check(const TConfiguracion& configuracion);
     // Sets the flag to "1" when verified and "0" otherwise, and releases the document, which

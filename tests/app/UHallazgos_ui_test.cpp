@@ -4,7 +4,11 @@
 #include "ui_support/UInstalacionMuestra.h"
 #include "ui_support/UPruebaEnvio.h"
 
+#include "config/UConfiguracion.h"
 #include "document/UXMLProject.h"
+#include "pages/UPaginaVerificar.h"
+#include "rules/URestricciones.h"
+#include "verificador/USeccionHallazgo.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -74,6 +78,41 @@ TEST_F(HallazgosTest, EveryFindingLeadsToItsField) {
                     << focus->objectName().toStdString();
                 EXPECT_TRUE(focus->isVisible()) << focus->objectName().toStdString();
             }
+            BackToVerify();
+        }
+    }
+}
+
+// The agency's verifier names, for every finding, the section the window opens for it.
+TEST_F(HallazgosTest, TheVerifierNamesTheSectionTheWindowOpens) {
+    for (const char* call : {"ROVA-I-A-2026", "ROVA-II-A-2026"}) {
+        SCOPED_TRACE(call);
+        WriteFile("proyecto.xml",
+                  "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<import><soft "
+                  "version=\"2\"/><project><document><properties><convocatoria "
+                  "doc-name=\"" +
+                      QByteArray(call) +
+                      "\"/></properties></document></project>"
+                      "</import>\r\n");
+        THallazgos hallazgos;
+        {
+            TXMLProject project(PathOf("proyecto.xml"));
+            TConfiguracion configuracion;
+            configuracion.Open();
+            TRestricciones().CheckAll(project, hallazgos, configuracion);
+            project.Discard();
+        }
+        ASSERT_GT(hallazgos.Count(), 40);
+        Open();
+        for (int i = 0; i < hallazgos.Count(); ++i) {
+            const THallazgo& hallazgo = hallazgos.At(i);
+            SCOPED_TRACE(hallazgo.mensaje.toStdString());
+            emit Find<TPaginaVerificar>("verificarTab")->irA(hallazgo.destino);
+            auto* paginas = Find<QTabWidget>("MainPageControl");
+            const QString seccion = MainPage() == Find<QWidget>("editarTab")
+                                        ? Find<QListWidget>("seccionList")->currentItem()->text()
+                                        : paginas->tabText(paginas->currentIndex());
+            EXPECT_EQ(TSeccionHallazgo::Nombre(hallazgo.destino), seccion.trimmed());
             BackToVerify();
         }
     }

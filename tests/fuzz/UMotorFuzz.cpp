@@ -1,9 +1,10 @@
 // A small mutation driver for fuzz targets, used where libFuzzer is not at hand (the system
 // compiler is GCC). It takes libFuzzer's arguments that matter here:
-//   velorn_xml_fuzz [-runs=N] [-seed=N] [-max_len=N] corpus-folder-or-file...
-// runs=0 runs until stopped. Inputs come from the corpus and are mutated byte- and token-wise;
-// inputs the target accepted (returned 0 for, as libFuzzer reads it) join the pool. A crash leaves
-// the input in "fuzz-fallo.xml".
+//   velorn_xml_fuzz [-runs=N] [-seed=N] [-max_len=N] [-dict=file] corpus-folder-or-file...
+// runs=0 runs until stopped. Inputs come from the corpus and are mutated byte- and token-wise
+// (XML tokens, and those of the dictionary, in libFuzzer's format); inputs the target accepted
+// (returned 0 for, as libFuzzer reads it) join the pool. A crash leaves the input in
+// "fuzz-fallo.xml", or in the file -fallo=name names.
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -12,8 +13,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -26,16 +29,19 @@ namespace {
 using Input = std::vector<std::uint8_t>;
 
 const Input* current = nullptr;
+std::string crashFile = "fuzz-fallo.xml";
 
 void SaveAndDie(int signal) {
     if (current) {
-        const int handle = ::open("fuzz-fallo.xml", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int handle = ::open(crashFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (handle >= 0) {
             [[maybe_unused]] const ssize_t n = ::write(handle, current->data(), current->size());
             ::close(handle);
         }
-        const char message[] = "fuzz: crash, input saved in fuzz-fallo.xml\n";
-        [[maybe_unused]] const ssize_t n = ::write(2, message, sizeof message - 1);
+        const char message[] = "fuzz: crash, input saved in ";
+        [[maybe_unused]] ssize_t n = ::write(2, message, sizeof message - 1);
+        n = ::write(2, crashFile.c_str(), crashFile.size());
+        n = ::write(2, "\n", 1);
     }
     std::signal(signal, SIG_DFL);
     std::raise(signal);
@@ -81,9 +87,30 @@ const char* const kTokens[] = {"<",
                                " encoding=\"windows-1252\"",
                                "\x00"};
 
+// The value of a dictionary line (name="value"), its escapes \xHH, \\ and \" read.
+bool DictionaryToken(const std::string& line, Input& token) {
+    const size_t first = line.find('"');
+    const size_t last = line.rfind('"');
+    if (line.empty() || line[0] == '#' || first == std::string::npos || last <= first)
+        return false;
+    token.clear();
+    for (size_t i = first + 1; i < last; ++i) {
+        if (line[i] == '\\' && i + 3 < last && line[i + 1] == 'x') {
+            token.push_back(std::uint8_t(std::stoi(line.substr(i + 2, 2), nullptr, 16)));
+            i += 3;
+        } else if (line[i] == '\\' && i + 1 < last) {
+            token.push_back(std::uint8_t(line[++i]));
+        } else {
+            token.push_back(std::uint8_t(line[i]));
+        }
+    }
+    return !token.empty();
+}
+
 class TMutador {
   public:
-    explicit TMutador(unsigned seed) : engine_(seed) {}
+    explicit TMutador(unsigned seed, std::vector<Input> tokens)
+        : engine_(seed), tokens_(std::move(tokens)) {}
 
     Input Mutate(const Input& base, const std::vector<Input>& pool, size_t maxLength) {
         Input out = base;
@@ -121,9 +148,8 @@ class TMutador {
         }
         case 4:
         case 5: {
-            const char* token = kTokens[Below(std::size(kTokens))];
-            const size_t length = token[0] ? std::strlen(token) : 1;
-            out.insert(out.begin() + std::ptrdiff_t(at), token, token + length);
+            const Input& token = tokens_[Below(tokens_.size())];
+            out.insert(out.begin() + std::ptrdiff_t(at), token.begin(), token.end());
             break;
         }
         case 6: {
@@ -149,6 +175,7 @@ class TMutador {
     }
 
     std::mt19937 engine_;
+    std::vector<Input> tokens_;
 };
 
 void AddFile(const QString& path, std::vector<Input>& pool) {
@@ -166,6 +193,11 @@ int main(int argc, char** argv) {
     unsigned seed = std::random_device{}();
     size_t maxLength = 64 * 1024;
     std::vector<Input> pool;
+    std::vector<Input> tokens;
+    for (const char* token : kTokens) {
+        const size_t length = token[0] ? std::strlen(token) : 1;
+        tokens.emplace_back(token, token + length);
+    }
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument.rfind("-runs=", 0) == 0)
@@ -174,7 +206,16 @@ int main(int argc, char** argv) {
             seed = unsigned(std::stoul(argument.substr(6)));
         else if (argument.rfind("-max_len=", 0) == 0)
             maxLength = std::stoul(argument.substr(9));
-        else if (argument.rfind("-", 0) == 0)
+        else if (argument.rfind("-fallo=", 0) == 0)
+            crashFile = argument.substr(7);
+        else if (argument.rfind("-dict=", 0) == 0) {
+            std::ifstream dictionary(argument.substr(6));
+            Input token;
+            for (std::string line; std::getline(dictionary, line);) {
+                if (DictionaryToken(line, token))
+                    tokens.push_back(token);
+            }
+        } else if (argument.rfind("-", 0) == 0)
             continue; // other libFuzzer options
         else if (QFileInfo(QString::fromLocal8Bit(argv[i])).isDir()) {
             QDirIterator files(QString::fromLocal8Bit(argv[i]), QDir::Files,
@@ -197,7 +238,7 @@ int main(int argc, char** argv) {
     }
     const size_t corpus = pool.size();
     constexpr size_t kMaxPool = 2000;
-    TMutador mutador(seed);
+    TMutador mutador(seed, tokens);
     for (long long run = 0; runs == 0 || run < runs; ++run) {
         const Input input = mutador.Mutate(pool[mutador.Below(pool.size())], pool, maxLength);
         current = &input;

@@ -33,12 +33,13 @@ for convocatoria in "$fuente"/data/convoc/*.xml; do
     cmp -s "$convocatoria" "$carpeta/convoc/$(basename "$convocatoria")" ||
         falla "convoc/$(basename "$convocatoria") falta o difiere"
 done
-for archivo_paquete in velorn LEAME.txt velorn.desktop qt.conf scripts/install-desktop-entry.sh \
+for archivo_paquete in velorn velorn-verificar LEAME.txt velorn.desktop qt.conf scripts/install-desktop-entry.sh \
         icons/hicolor/scalable/apps/velorn.svg icons/hicolor/48x48/apps/velorn.png \
         translations/qtbase_es.qm plugins/platforms/libqxcb.so lib/libQt6Core.so.6; do
     [ -e "$carpeta/$archivo_paquete" ] || falla "falta $archivo_paquete"
 done
-[ -x "$carpeta/velorn" ] && [ -x "$carpeta/scripts/install-desktop-entry.sh" ] ||
+[ -x "$carpeta/velorn" ] && [ -x "$carpeta/velorn-verificar" ] &&
+    [ -x "$carpeta/scripts/install-desktop-entry.sh" ] ||
     falla "el programa o el script no son ejecutables"
 grep -qx "Path=/.*" "$carpeta/velorn.desktop" || falla "velorn.desktop sin Path="
 if command -v desktop-file-validate >/dev/null; then
@@ -97,7 +98,16 @@ xmllint --noout "$proyecto" || falla "proyecto.xml no es XML válido"
     falla "proyecto.xml no es de la versión 2: $(head -c 300 "$proyecto")"
 [ ! -e "$carpeta/velorn.lock" ] || falla "quedó el bloqueo de la carpeta"
 
-# 4. The desktop entry for a user, pointing at the unpacked folder.
+# 4. The agency's verifier, from another folder: the bundle's libraries and installation, and
+# the project just stored, which has findings (exit status 1).
+ldd "$carpeta/velorn-verificar" | grep -q "$carpeta/lib/libQt6Core.so" ||
+    falla "velorn-verificar no usa lib/ del paquete"
+estado=0
+(cd / && "$carpeta/velorn-verificar" "$proyecto" >"$tmp/verificar.log" 2>&1) || estado=$?
+[ "$estado" = 1 ] && grep -q "Resultado: OBSERVADO." "$tmp/verificar.log" ||
+    { cat "$tmp/verificar.log"; falla "velorn-verificar terminó con $estado"; }
+
+# 5. The desktop entry for a user, pointing at the unpacked folder.
 export XDG_DATA_HOME="$tmp/xdg"
 "$carpeta/scripts/install-desktop-entry.sh" >/dev/null
 entrada="$XDG_DATA_HOME/applications/velorn.desktop"

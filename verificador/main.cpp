@@ -1,0 +1,49 @@
+// velorn-verificar: the agency's check of received packages, from the command line. No window,
+// no display: Qt Core only.
+#include "verificador/UProgramaVerificador.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <io.h>
+#include <windows.h>
+#endif
+
+namespace {
+
+// The progress line goes only to a person watching, never into a file or a pipe.
+bool ErroresEnTerminal() {
+#ifdef Q_OS_UNIX
+    return isatty(STDERR_FILENO) != 0;
+#elif defined(Q_OS_WIN)
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("velorn-verificar"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELORN_VERSION));
+#ifdef Q_OS_WIN
+    // The report is UTF-8; the console shows it as such.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
+    QFile salida;
+    QFile errores;
+    // Unbuffered: each input's report goes out as it comes.
+    if (!salida.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !errores.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return 2;
+    return TProgramaVerificador::Ejecutar(QCoreApplication::arguments(), salida, errores,
+                                          ErroresEnTerminal(),
+                                          QCoreApplication::applicationDirPath());
+}
