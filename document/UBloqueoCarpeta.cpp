@@ -1,6 +1,8 @@
 #include "document/UBloqueoCarpeta.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 
 TBloqueoCarpeta::TBloqueoCarpeta(const QString& folder)
@@ -18,6 +20,22 @@ QString TBloqueoCarpeta::NombreArchivo() {
 bool TBloqueoCarpeta::Tomar() {
     // A lock whose holder is gone (its process ended, or the machine was switched off and
     // started again) is stale, and QLockFile takes it over by itself.
+    if (lock_->tryLock(0))
+        return true;
+    // A program killed between creating the lock and writing who it is leaves a file nobody
+    // can read, which QLockFile never takes as stale: the folder would stay closed for good.
+    // Once such a file is a few seconds old (older than any start in progress), it is removed,
+    // which the system refuses while a living program still holds it open.
+    qint64 pid = 0;
+    QString hostname;
+    QString appname;
+    if (lock_->error() != QLockFile::LockFailedError ||
+        lock_->getLockInfo(&pid, &hostname, &appname))
+        return false;
+    const QFileInfo archivo(QDir(folder_).filePath(NombreArchivo()));
+    const qint64 edad = archivo.lastModified().secsTo(QDateTime::currentDateTime());
+    if (!archivo.exists() || edad < kSegundosSinDueno || !lock_->removeStaleLockFile())
+        return false;
     return lock_->tryLock(0);
 }
 

@@ -24,6 +24,8 @@ class TBloqueoCarpeta {
     QString MensajeOcupada() const;
 
     static QString NombreArchivo();
+    // How old a lock file that names no holder must be before it is taken as left by a crash.
+    static constexpr qint64 kSegundosSinDueno = 10;
 
   private:
     QString folder_;

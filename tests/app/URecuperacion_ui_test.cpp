@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,8 +115,17 @@ TEST(BloqueoCarpetaTest, HeldByARunningProgramAndTakenOverFromAKilledOne) {
     program.setProcessEnvironment(env);
     program.start(copy, {});
     ASSERT_TRUE(program.waitForStarted(10000));
+    // The program creates the lock and then writes who it is: wait for both.
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return QFile::exists(dir.filePath(TBloqueoCarpeta::NombreArchivo())); }, 10000));
+        [&] {
+            qint64 pid = 0;
+            QString host;
+            QString app;
+            return QLockFile(dir.filePath(TBloqueoCarpeta::NombreArchivo()))
+                       .getLockInfo(&pid, &host, &app) &&
+                   pid == program.processId();
+        },
+        10000));
 
     {
         TBloqueoCarpeta second(dir.path());

@@ -100,8 +100,11 @@ xmllint --noout "$proyecto" || falla "proyecto.xml no es XML válido"
 
 # 4. The agency's verifier, from another folder: the bundle's libraries and installation, and
 # the project just stored, which has findings (exit status 1).
-ldd "$carpeta/velorn-verificar" | grep -q "$carpeta/lib/libQt6Core.so" ||
-    falla "velorn-verificar no usa lib/ del paquete"
+# The whole output first: grep -q stops reading at the first match, and with pipefail the
+# SIGPIPE that ldd then gets would fail the check at random.
+bibliotecas=$(ldd "$carpeta/velorn-verificar")
+grep -qF "$carpeta/lib/libQt6Core.so" <<<"$bibliotecas" ||
+    falla "velorn-verificar no usa lib/ del paquete: $bibliotecas"
 estado=0
 (cd / && "$carpeta/velorn-verificar" "$proyecto" >"$tmp/verificar.log" 2>&1) || estado=$?
 [ "$estado" = 1 ] && grep -q "Resultado: OBSERVADO." "$tmp/verificar.log" ||

@@ -94,7 +94,7 @@ revisar_carpeta "$por_defecto"
 wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velorn' \
     >"$tmp/reg.txt" 2>&1 || falla "no hay entrada para desinstalar en HKCU: $(cat "$tmp/reg.txt")"
 menu="$unidad_c/users/$usuario_win/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
-find "$menu" -iname 'velorn*.lnk' | grep -q . ||
+[ -n "$(find "$menu" -iname 'velorn*.lnk')" ] ||
     falla "no hay acceso en el menú Inicio: $(find "$menu" 2>/dev/null | head -20)"
 wine "$por_defecto/Uninstall.exe" /S _?="Z:$(sed 's|/|\\|g' <<<"$por_defecto")"
 wineserver -w
