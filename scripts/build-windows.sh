@@ -177,9 +177,16 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs" --target velorn_renderizar_iconos velorn_prueba_humo >/dev/null
 
 say "Building the program for Windows in $build_dir"
+# The toolchain keeps package searches inside the MinGW sysroot; the cached prefixes join it in
+# a toolchain of the build's own, so the libraries' keys stay those of the shared toolchain.
+mkdir -p "$build_dir"
+cat >"$build_dir/toolchain.cmake" <<EOF
+include("$toolchain")
+list(PREPEND CMAKE_FIND_ROOT_PATH "$qt_prefix" "$pugixml_prefix" "$gtest_prefix" "$minizip_prefix")
+EOF
 PKG_CONFIG_LIBDIR="$minizip_prefix/lib/pkgconfig:/usr/$mingw/lib/pkgconfig" \
 PKG_CONFIG_SYSROOT_DIR="" \
-cmake -G Ninja -S . -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+cmake -G Ninja -S . -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$build_dir/toolchain.cmake" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_PREFIX_PATH="$qt_prefix;$pugixml_prefix;$gtest_prefix" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
