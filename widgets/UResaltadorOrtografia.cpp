@@ -17,15 +17,20 @@ TResaltadorOrtografia::TResaltadorOrtografia(QPlainTextEdit* memo, TOrtografia* 
     // window would take it for the user's edit); done here with nothing to underline yet, it
     // is not done again.
     RevisarTodo();
-    if (activo)
-        QTimer::singleShot(0, this, [this] { SetActivo(true); });
+    activo_ = activo;
+    QTimer::singleShot(0, this, [this] {
+        listo_ = true;
+        if (activo_)
+            RevisarTodo();
+    });
 }
 
 void TResaltadorOrtografia::SetActivo(bool activo) {
     if (activo_ == activo)
         return;
     activo_ = activo;
-    RevisarTodo();
+    if (listo_)
+        RevisarTodo();
 }
 
 void TResaltadorOrtografia::RevisarTodo() {
@@ -48,7 +53,8 @@ QTextCharFormat TResaltadorOrtografia::FormatoError() {
 
 void TResaltadorOrtografia::highlightBlock(const QString& text) {
     // A paragraph without letters does not load a dictionary.
-    if (!activo_ || std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }))
+    if (!activo_ || !listo_ ||
+        std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }))
         return;
     TRevisorOrtografia* revisor = Revisor();
     if (revisor == nullptr)

