@@ -12,6 +12,9 @@ TComandos TComandos::Crear(QMainWindow* window) {
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     auto* Archivo1 = MainMenu1->addMenu(QStringLiteral("&Archivo"));
     Archivo1->setObjectName(QStringLiteral("Archivo1"));
+    // The user's preferences, which hold for every project, between the file and the help.
+    auto* Opciones1 = MainMenu1->addMenu(QStringLiteral("&Opciones"));
+    Opciones1->setObjectName(QStringLiteral("Opciones1"));
     auto* Ayuda1 = MainMenu1->addMenu(QStringLiteral("Ayuda"));
     Ayuda1->setObjectName(QStringLiteral("Ayuda1"));
 
@@ -43,6 +46,9 @@ TComandos TComandos::Crear(QMainWindow* window) {
     comandos.SalirMenuItem = Archivo1->addAction(QStringLiteral("Salir"));
     comandos.SalirMenuItem->setObjectName(QStringLiteral("SalirMenuItem"));
     comandos.SalirMenuItem->setShortcut(QKeySequence(QStringLiteral("Alt+F4")));
+    comandos.RevisarOrtografiaMenuItem = Opciones1->addAction(QStringLiteral("Revisar ortografía"));
+    comandos.RevisarOrtografiaMenuItem->setObjectName(QStringLiteral("RevisarOrtografiaMenuItem"));
+    comandos.RevisarOrtografiaMenuItem->setCheckable(true);
     comandos.Acercade1 = Ayuda1->addAction(QStringLiteral("Acerca de..."));
     comandos.Acercade1->setObjectName(QStringLiteral("Acercade1"));
 

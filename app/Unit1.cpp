@@ -13,6 +13,7 @@
 #include "app/UPreguntaEditores.h"
 #include "app/UTeclasPaginas.h"
 #include "app/UVigiaEdicion.h"
+#include "config/UAjustesUsuario.h"
 #include "config/UConfiguracion.h"
 #include "config/UConvocatoria.h"
 #include "document/UArchivoProyecto.h"
@@ -47,11 +48,13 @@
 #include "widgets/UGrupoAyuda.h"
 #include "widgets/UNombresAccesibles.h"
 #include "widgets/UPaginaListas.h"
+#include "widgets/URevisionOrtografia.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -93,6 +96,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
         connect(barra->Image(), &TEtiquetaClic::clicked, this, &TForm1::Button2Click);
     }
 
+    ortografia_ = new TRevisionOrtografia(RevisarOrtografia(), this);
     BuildCommands();
 
     // While edits are pending the recovery copy is refreshed every few minutes.
@@ -102,6 +106,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     // A failing step is reported with the error's own text; the window opens all the same,
     // with what every other step did.
     FormCreate();
+    // After the load: the texts are checked once the window shows, never as part of its start.
+    RevisarTextos();
 
     // A change to any field after a verification: the pages no longer match what was verified.
     // The person and budget line editors count when they apply what they hold.
@@ -155,6 +161,24 @@ void TForm1::BuildCommands() {
     connect(comandos.ImportarMenuItem, &QAction::triggered, this, &TForm1::ImportarMenuItemClick);
     connect(comandos.SalirMenuItem, &QAction::triggered, this, &TForm1::SalirMenuItemClick);
     connect(comandos.Acercade1, &QAction::triggered, this, &TForm1::Acercade1Click);
+    comandos.RevisarOrtografiaMenuItem->setChecked(ortografia_->Activa());
+    connect(comandos.RevisarOrtografiaMenuItem, &QAction::triggered, this,
+            &TForm1::RevisarOrtografiaMenuItemClick);
+}
+
+void TForm1::RevisarTextos() {
+    // The texts the form asks for in English.
+    const QStringList ingles = {QStringLiteral("summaryMemo")};
+    for (QPlainTextEdit* memo : PageControl_->findChildren<QPlainTextEdit*>()) {
+        if (!memo->isReadOnly())
+            ortografia_->Revisar(memo, ingles.contains(memo->objectName()) ? TIdioma::Ingles
+                                                                           : TIdioma::Espanol);
+    }
+}
+
+void TForm1::RevisarOrtografiaMenuItemClick(bool revisar) {
+    ortografia_->SetActiva(revisar);
+    SetRevisarOrtografia(revisar);
 }
 
 TMarcoEditor* TForm1::BuildEditarTab() {

@@ -28,6 +28,7 @@ class TPaginaImpacto;
 class TPaginaPresupuesto;
 class TPaginaTextos;
 class TPaginaVerificar;
+class TRevisionOrtografia;
 class TXMLProject;
 struct TDestino;
 
@@ -82,6 +83,9 @@ class TForm1 : public QMainWindow {
     // "Importar de otro proyecto...": group members and institutions of an earlier application,
     // from its "proyecto.xml" or its package, as the user chooses them.
     void ImportarMenuItemClick();
+    // "Revisar ortografía": spell checking of the free texts on or off, remembered for the
+    // next runs.
+    void RevisarOrtografiaMenuItemClick(bool revisar);
     void HidePageTabs();
     static void FillNumberItems(QComboBox* pickList, const QString& count);
     // The call selection: the chosen call's descriptor becomes the current call and the form
@@ -100,6 +104,9 @@ class TForm1 : public QMainWindow {
   private:
     void FormCreate();
     void BuildCommands();
+    // Every multi-line text the user types into is checked, in English where the form asks
+    // for English.
+    void RevisarTextos();
     TMarcoEditor* BuildEditarTab();
     void AddFormPage(QWidget* page, const QString& caption);
     void AddMainPage(QWidget* page, const QString& caption);
@@ -132,6 +139,8 @@ class TForm1 : public QMainWindow {
     // The copy of edits not yet stored, and the command that imports from another project.
     TCopiaRecuperacion* recuperacion_ = nullptr;
     TImportarProyecto* importar_ = nullptr;
+    // Spell checking of the multi-line texts.
+    TRevisionOrtografia* ortografia_ = nullptr;
     // The call whose descriptor the form shows; a pick that fails goes back to it.
     QString convocatoriaAplicada_;
 

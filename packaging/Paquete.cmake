@@ -1,7 +1,7 @@
 # The bundle a research group unpacks into a folder of its own and runs from there: the
 # program and the agency's verifier (a console program on every system), its installation data,
-# the Qt libraries it was built with, a LEAME.txt and the icon; on Linux a desktop entry, on
-# Windows a per-user setup. `cmake --install` lays it out; cpack packs it (Linux: TGZ; Windows:
+# the spelling dictionaries, the Qt libraries it was built with, a LEAME.txt and the icon; on
+# Linux a desktop entry, on Windows a per-user setup. `cmake --install` lays it out; cpack packs it (Linux: TGZ; Windows:
 # NSIS setup and ZIP).
 
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
@@ -21,6 +21,8 @@ install(CODE [[
 install(TARGETS velorn velorn-verificar RUNTIME DESTINATION .)
 install(FILES data/config.xml data/wrapper.xml data/ayuda.xml DESTINATION .)
 install(DIRECTORY data/convoc DESTINATION .)
+# The spelling dictionaries, so that checking works where none is installed.
+install(FILES ${VELORN_ARCHIVOS_DICCIONARIOS} DESTINATION diccionarios)
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/Windows.cmake)
 else()

@@ -11,6 +11,8 @@ add_custom_target(velorn_icono_ico DEPENDS ${VELORN_ICONO_ICO})
 add_dependencies(velorn velorn_icono_ico)
 
 install(FILES packaging/LEAME-windows.txt DESTINATION . RENAME LEAME.txt)
+# The spelling dictionaries go into "diccionarios/" as on Linux (Paquete.cmake), copied from the
+# building machine's Debian packages: the same files for every system.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/qt.conf DESTINATION .)
 
 # What the program loads: Qt's libraries, the Windows platform and style plugins, Qt's Spanish

@@ -5,9 +5,10 @@
 #   scripts/build-windows.sh              libraries (cached), program, tests, setup and zip
 #   scripts/build-windows.sh --libraries  only the libraries
 #
-# What Debian does not package for Windows (Qt, pugixml, minizip, GoogleTest) is built once into
-# ${XDG_CACHE_HOME:-~/.cache}/velorn-windows, one folder per library named after its version and
-# a hash of its recipe and of the toolchain file, and built again only when one of them changes.
+# What Debian does not package for Windows (Qt, pugixml, minizip, hunspell, GoogleTest) is built
+# once into ${XDG_CACHE_HOME:-~/.cache}/velorn-windows, one folder per library named after its
+# version and a hash of its recipe and of the toolchain file, and built again only when one of
+# them changes.
 # The program is built into build-windows/ beside the Linux build/.
 set -euo pipefail
 shopt -s inherit_errexit
@@ -23,6 +24,7 @@ build_dir="${VELORN_BUILD_WINDOWS:-$source_dir/build-windows}"
 qtbase_version=6.4.2+dfsg-10
 pugixml_version=1.13-0.2
 minizip_version=1.1-8+deb12u1
+hunspell_version=1.7.1-1
 
 say() { printf '== %s\n' "$*"; }
 
@@ -130,6 +132,32 @@ Cflags: -I\${prefix}/include/minizip
 EOF
 }
 
+recipe_hunspell() {
+  local src; src=$(debian_source hunspell "$hunspell_version" "$1/src")
+  # The library's sources alone (no tools, no autotools), static. It opens files through the
+  # wide-character calls only under MSVC; MinGW takes them too, so that a dictionary in a folder
+  # named in any script opens from its UTF-8 path with the "\\?\" prefix.
+  grep -q 'defined(_WIN32) && defined(_MSC_VER)' "$src/src/hunspell/csutil.cxx"
+  sed -i 's/defined(_WIN32) && defined(_MSC_VER)/defined(_WIN32)/' "$src/src/hunspell/csutil.cxx"
+  mkdir -p "$1/obj" "$2/lib/pkgconfig" "$2/include/hunspell"
+  local f
+  for f in affentry affixmgr csutil filemgr hashmgr hunspell hunzip phonet replist suggestmgr; do
+    "$mingw-g++-posix" -O2 -DHUNSPELL_STATIC -DBUILDING_LIBHUNSPELL -c "$src/src/hunspell/$f.cxx" \
+      -o "$1/obj/$f.o"
+  done
+  "$mingw-gcc-ar-posix" rcs "$2/lib/libhunspell.a" "$1"/obj/*.o
+  cp "$src"/src/hunspell/{hunspell.hxx,hunspell.h,hunvisapi.h,w_char.hxx,atypes.hxx} \
+    "$2/include/hunspell/"
+  cat >"$2/lib/pkgconfig/hunspell.pc" <<EOF
+prefix=$2
+Name: hunspell
+Description: Debian's hunspell ${hunspell_version}, for Windows, static
+Version: 1.7.1
+Libs: -L\${prefix}/lib -lhunspell
+Cflags: -I\${prefix}/include/hunspell -DHUNSPELL_STATIC
+EOF
+}
+
 recipe_googletest() {
   cmake -G Ninja -S /usr/src/googletest -B "$1/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$2" -DBUILD_GMOCK=OFF >/dev/null
@@ -162,6 +190,7 @@ build_libraries() {
   qt_prefix=$(library qtbase "$qtbase_version")
   pugixml_prefix=$(library pugixml "$pugixml_version")
   minizip_prefix=$(library minizip "$minizip_version")
+  hunspell_prefix=$(library hunspell "$hunspell_version")
   gtest_prefix=$(library googletest "$(dpkg-query -W -f='${Version}' libgtest-dev)")
 }
 
@@ -182,9 +211,10 @@ say "Building the program for Windows in $build_dir"
 mkdir -p "$build_dir"
 cat >"$build_dir/toolchain.cmake" <<EOF
 include("$toolchain")
-list(PREPEND CMAKE_FIND_ROOT_PATH "$qt_prefix" "$pugixml_prefix" "$gtest_prefix" "$minizip_prefix")
+list(PREPEND CMAKE_FIND_ROOT_PATH "$qt_prefix" "$pugixml_prefix" "$gtest_prefix" "$minizip_prefix"
+             "$hunspell_prefix")
 EOF
-PKG_CONFIG_LIBDIR="$minizip_prefix/lib/pkgconfig:/usr/$mingw/lib/pkgconfig" \
+PKG_CONFIG_LIBDIR="$minizip_prefix/lib/pkgconfig:$hunspell_prefix/lib/pkgconfig:/usr/$mingw/lib/pkgconfig" \
 PKG_CONFIG_SYSROOT_DIR="" \
 cmake -G Ninja -S . -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$build_dir/toolchain.cmake" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \

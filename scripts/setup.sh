@@ -5,6 +5,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-translations-l10n
   libpugixml-dev libminizip-dev zlib1g-dev
+  libhunspell-dev hunspell-es hunspell-en-us
   libgtest-dev libbenchmark-dev
   qt6-svg-dev
   xvfb xauth xdotool desktop-file-utils zip unzip locales

@@ -40,6 +40,7 @@ TEST_F(VentanaTest, MenuItemsWithCaptionsAndShortcuts) {
         {"Archivo1", "ImportarMenuItem", "Importar de otro proyecto...", ""},
         {"Archivo1", "", "", ""}, // separator
         {"Archivo1", "SalirMenuItem", "Salir", "Alt+F4"},
+        {"Opciones1", "RevisarOrtografiaMenuItem", "Revisar ortografía", ""},
         {"Ayuda1", "Acercade1", "Acerca de...", ""},
     };
     Open();
@@ -48,7 +49,7 @@ TEST_F(VentanaTest, MenuItemsWithCaptionsAndShortcuts) {
     QStringList titles;
     for (QAction* action : bar->actions())
         titles.append(action->text());
-    EXPECT_EQ(titles, (QStringList{"&Archivo", "Ayuda"}));
+    EXPECT_EQ(titles, (QStringList{"&Archivo", "&Opciones", "Ayuda"}));
 
     QMap<QString, int> positions;
     for (const auto& c : cases) {
@@ -64,6 +65,7 @@ TEST_F(VentanaTest, MenuItemsWithCaptionsAndShortcuts) {
         EXPECT_EQ(action->shortcut().toString(), c.shortcut);
     }
     EXPECT_EQ(Find<QMenu>("Archivo1")->actions().size(), positions["Archivo1"]);
+    EXPECT_EQ(Find<QMenu>("Opciones1")->actions().size(), positions["Opciones1"]);
     EXPECT_EQ(Find<QMenu>("Ayuda1")->actions().size(), positions["Ayuda1"]);
 }
 

@@ -41,6 +41,15 @@ done
 [ -x "$carpeta/velorn" ] && [ -x "$carpeta/velorn-verificar" ] &&
     [ -x "$carpeta/scripts/install-desktop-entry.sh" ] ||
     falla "el programa o el script no son ejecutables"
+# The spelling dictionaries, the same as the build's, so that checking works where none is
+# installed.
+for diccionario in "$build"/diccionarios/*; do
+    cmp -s "$diccionario" "$carpeta/diccionarios/$(basename "$diccionario")" ||
+        falla "diccionarios/$(basename "$diccionario") falta o difiere"
+done
+for diccionario in es_AR.aff es_AR.dic en_US.aff en_US.dic; do
+    [ -s "$carpeta/diccionarios/$diccionario" ] || falla "falta diccionarios/$diccionario"
+done
 grep -qx "Path=/.*" "$carpeta/velorn.desktop" || falla "velorn.desktop sin Path="
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$carpeta/velorn.desktop" || falla "velorn.desktop no es válido"

@@ -52,7 +52,8 @@ revisar_carpeta() {
     for dato in velorn.exe LEAME.txt qt.conf Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll \
             libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
             plugins/platforms/qwindows.dll plugins/styles/qwindowsvistastyle.dll \
-            translations/qtbase_es.qm; do
+            translations/qtbase_es.qm diccionarios/es_AR.aff diccionarios/es_AR.dic \
+            diccionarios/en_US.aff diccionarios/en_US.dic; do
         [ -s "$carpeta/$dato" ] || falla "falta $dato en $carpeta"
     done
     # Each DLL a shipped program or library imports is shipped too, or is Windows' own.

@@ -1,9 +1,11 @@
 #include "ui_support/UPruebaVentana.h"
 
+#include "config/UAjustesUsuario.h"
 #include "config/URegional.h"
 #include "document/UCarpetaTrabajo.h"
 #include "document/URecuperacion.h"
 #include "document/UXMLProject.h"
+#include "ortografia/UUbicacionDiccionarios.h"
 
 #include <QAction>
 #include <QFile>
@@ -13,7 +15,10 @@
 
 void TPruebaVentana::SetUp() {
     ASSERT_TRUE(dir_.isValid());
+    ASSERT_TRUE(ajustes_.isValid());
     SetWorkingFolder(dir_.path());
+    SetCarpetaAjustesUsuario(ajustes_.path());
+    SetCarpetasDiccionarios({QStringLiteral(VELORN_DICCIONARIOS)});
     SetRegional(std::make_unique<TConfiguracionRegionalFija>(QLatin1Char(','),
                                                              QStringLiteral("dd/MM/yyyy")));
     NewDialogs();
@@ -34,6 +39,8 @@ void TPruebaVentana::TearDown() {
     dialogs_ = nullptr;
     SetRegional(nullptr);
     SetWorkingFolder(QString());
+    SetCarpetaAjustesUsuario(QString());
+    SetCarpetasDiccionarios({});
 }
 
 TForm1& TPruebaVentana::Open() {

@@ -13,8 +13,9 @@
 class QAction;
 class QListWidget;
 
-// A main window on a fresh temporary working folder, with scripted dialogs and fixed regional
-// settings (dates "dd/MM/yyyy").
+// A main window on a fresh temporary working folder, with scripted dialogs, fixed regional
+// settings (dates "dd/MM/yyyy"), a user's settings folder of its own and the build's
+// dictionaries.
 class TPruebaVentana : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -51,8 +52,12 @@ class TPruebaVentana : public ::testing::Test {
     // Starts a fresh script and record, for one more case of a table.
     void NewDialogs();
 
+    // The user's settings folder of the test: it outlives the window, as between two runs.
+    QString SettingsPath(const QString& name) const { return ajustes_.filePath(name); }
+
   private:
     QTemporaryDir dir_;
+    QTemporaryDir ajustes_;
     TDialogosGuion* dialogs_ = nullptr;
     std::unique_ptr<TForm1> form_;
 };

@@ -2,6 +2,7 @@
 #include "ui_support/UDialogosGuion.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Nothing a test leaves behind reaches the user's own settings.
+    QStandardPaths::setTestModeEnabled(true);
     // The same start as the program's: translations, numbers in the C format, the icon.
     IniciarAplicacion(app);
     // Tests close windows without ending the program.
