@@ -2,12 +2,16 @@
 
 #include "config/URegional.h"
 
+#include <cerrno>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
-// No printf, strtod, QString::number or QLocale here: the C library follows LC_NUMERIC and
-// Qt's locale need not match the separator in force. std::to_chars/from_chars are locale-free.
+// No printf, QString::number or QLocale here: the C library follows LC_NUMERIC and Qt's locale
+// need not match the separator in force. std::to_chars/from_chars are locale-free; strtold is
+// used only where from_chars loses precision, and then knowing its separator.
 
 namespace {
 
@@ -25,6 +29,35 @@ int TakeDigits(QStringView text, qsizetype& i, std::string& ascii) {
     }
     return count;
 }
+
+#ifdef Q_OS_WIN
+// MinGW's from_chars reads a long double through a double, which loses the cents of large
+// amounts; its strtold keeps every bit. strtold may follow the C library's decimal point, so the
+// point is tried first and the locale's own after; the text was checked to be one number.
+bool ReadLongDouble(std::string ascii, long double& result) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        char* end = nullptr;
+        errno = 0;
+        result = std::strtold(ascii.c_str(), &end);
+        if (end == ascii.c_str() + ascii.size())
+            return errno != ERANGE;
+        const char* point = std::localeconv()->decimal_point;
+        if (point == nullptr || point[0] == '\0' || point[1] != '\0' || point[0] == '.')
+            return false;
+        for (char& c : ascii) {
+            if (c == '.')
+                c = point[0];
+        }
+    }
+    return false;
+}
+#else
+bool ReadLongDouble(const std::string& ascii, long double& result) {
+    const char* end = ascii.data() + ascii.size();
+    const auto [ptr, ec] = std::from_chars(ascii.data(), end, result, std::chars_format::general);
+    return ec == std::errc() && ptr == end;
+}
+#endif
 
 // The one parser of amounts. Any character of separators is taken as the decimal separator,
 // so a reader that must cope with texts written under other regional settings can pass more
@@ -66,9 +99,7 @@ bool ParseWithSeparators(QStringView text, QStringView separators, long double& 
         return false;
 
     long double result = 0;
-    const char* end = ascii.data() + ascii.size();
-    const auto [ptr, ec] = std::from_chars(ascii.data(), end, result, std::chars_format::general);
-    if (ec != std::errc() || ptr != end || !std::isfinite(result))
+    if (!ReadLongDouble(ascii, result) || !std::isfinite(result))
         return false;
     value = result;
     return true;

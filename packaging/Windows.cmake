@@ -73,5 +73,11 @@ foreach(velorn_cambio "RequestExecutionLevel user" "SetShellVarContext current")
   endif()
 endforeach()
 # A Unicode installer, so that a folder like "José Núñez" or any other script installs right.
-file(WRITE "${CMAKE_BINARY_DIR}/cpack-nsis/NSIS.template.in" "Unicode True\n${velorn_nsis}")
+# It goes after the template's first line, a comment that starts with a byte-order mark.
+string(FIND "${velorn_nsis}" "\n" velorn_fin_linea)
+math(EXPR velorn_fin_linea "${velorn_fin_linea} + 1")
+string(SUBSTRING "${velorn_nsis}" 0 ${velorn_fin_linea} velorn_primera)
+string(SUBSTRING "${velorn_nsis}" ${velorn_fin_linea} -1 velorn_resto)
+file(WRITE "${CMAKE_BINARY_DIR}/cpack-nsis/NSIS.template.in"
+     "${velorn_primera}Unicode True\n${velorn_resto}")
 set(CPACK_MODULE_PATH "${CMAKE_BINARY_DIR}/cpack-nsis")

@@ -128,7 +128,7 @@ Description: Debian's minizip ${minizip_version}, for Windows
 Version: 1.1
 Requires: zlib
 Libs: -L\${prefix}/lib -lminizip
-Cflags: -I\${prefix}/include/minizip
+Cflags: -I\${prefix}/include -I\${prefix}/include/minizip
 EOF
 }
 
@@ -208,7 +208,10 @@ cmake --build build -j"$jobs" --target velorn_renderizar_iconos velorn_prueba_hu
 say "Building the program for Windows in $build_dir"
 # The toolchain keeps package searches inside the MinGW sysroot; the cached prefixes join it in
 # a toolchain of the build's own, so the libraries' keys stay those of the shared toolchain.
+# A fresh cache each time: pkg-config's answers are cached by module name, and would keep naming
+# the folder of a library version or recipe that was replaced.
 mkdir -p "$build_dir"
+rm -f "$build_dir/CMakeCache.txt"
 cat >"$build_dir/toolchain.cmake" <<EOF
 include("$toolchain")
 list(PREPEND CMAKE_FIND_ROOT_PATH "$qt_prefix" "$pugixml_prefix" "$gtest_prefix" "$minizip_prefix"

@@ -95,6 +95,9 @@ TEST_F(NavegacionTest, NoSelectedSectionChangesNothing) {
 
 TEST_F(NavegacionTest, Label100HidesAndShowsTheSections) {
     Open();
+    // Room for the panel beside the pages in every style: Windows' wider controls leave it
+    // less than its width in a window of 800 pixels.
+    Form().resize(1000, 700);
     auto* label = Find<QLabel>("Label100");
     auto* panel = Find<QWidget>("seccionesPanel");
     EXPECT_EQ(label->text(), "Ocultar/Mostrar Secciones");
@@ -114,6 +117,8 @@ TEST_F(NavegacionTest, Label100HidesAndShowsTheSections) {
 // After the splitter collapsed the panel, showing it again must show something.
 TEST_F(NavegacionTest, ShowingACollapsedPanelGivesIt270) {
     Open();
+    // Room for the panel beside the pages in every style.
+    Form().resize(1000, 700);
     auto* splitter = Find<QSplitter>("Splitter1");
     const QList<int> sizes = splitter->sizes();
     splitter->setSizes({0, sizes.value(0) + sizes.value(1)});
@@ -129,7 +134,7 @@ TEST_F(NavegacionTest, ResizingTheWindowKeepsThePanelWidth) {
     Open();
     Form().resize(1000, 700);
     EXPECT_EQ(PanelWidth(), 273);
-    Form().resize(700, 500);
+    Form().resize(860, 640);
     EXPECT_EQ(PanelWidth(), 273);
     EXPECT_EQ(Find<QWidget>("seccionesPanel")->x(), 0);
 }

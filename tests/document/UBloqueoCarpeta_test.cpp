@@ -63,6 +63,8 @@ TEST(BloqueoCarpetaTest, TakesOverOnlyWhatNoLivingProgramHolds) {
         QLockFile vivo(path);
         if (caso.dueno == Dueno::EsteProceso) {
             ASSERT_TRUE(vivo.tryLock(0));
+            // Windows lets nobody else write to a lock that is held, not even its date.
+#ifndef Q_OS_WIN
             if (caso.segundosAtras > 0) {
                 QFile file(path);
                 ASSERT_TRUE(file.open(QIODevice::ReadWrite));
@@ -70,6 +72,7 @@ TEST(BloqueoCarpetaTest, TakesOverOnlyWhatNoLivingProgramHolds) {
                     file.setFileTime(QDateTime::currentDateTime().addSecs(-caso.segundosAtras),
                                      QFileDevice::FileModificationTime));
             }
+#endif
         } else if (!caso.contenido.isNull()) {
             EscribirBloqueo(path, caso.contenido, caso.segundosAtras);
         }

@@ -479,6 +479,9 @@ TEST_F(XMLProjectTest, NamesThatWouldNotReadBackAreNeverWritten) {
 // The new file replaces the link's target; the backup must hold the old content, not be one
 // more link to the replaced file.
 TEST_F(XMLProjectTest, TheBackupOfALinkedFileHoldsTheOldContent) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "QFile::link makes a shell shortcut here, not a link the system follows";
+#endif
     Write("<import><a>old</a></import>", "real.xml");
     ASSERT_TRUE(QFile::link(Path("real.xml"), Path()));
     {

@@ -41,6 +41,7 @@ TEST(DescripcionTecnica, CopyAndSameFile) {
                                             QStringLiteral("desc.pdf")));
     ASSERT_TRUE(viejo.open(QIODevice::ReadOnly));
     EXPECT_EQ(viejo.readAll(), QByteArray("nuevo"));
+    viejo.close();
     EXPECT_TRUE(TDescripcionTecnica::EsLaCopia(
         TDescripcionTecnica::Ruta(QStringLiteral("desc.pdf")), QStringLiteral("desc.pdf")));
     EXPECT_FALSE(TDescripcionTecnica::EsLaCopia(carpeta.PathOf(QStringLiteral("elegido.pdf")),

@@ -278,7 +278,9 @@ INSTANTIATE_TEST_SUITE_P(Separators, ImportesTest, ::testing::Values('.', ','),
 TEST(Importes, IgnoresTheCLibraryNumericLocale) {
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
     const char* found = nullptr;
-    for (const char* name : {"es_AR.UTF-8", "es_AR.utf8", "es_ES.UTF-8", "de_DE.UTF-8"}) {
+    // Unix names, then Windows ones.
+    for (const char* name : {"es_AR.UTF-8", "es_AR.utf8", "es_ES.UTF-8", "de_DE.UTF-8",
+                             "Spanish_Argentina.1252", "es-AR", "German_Germany.1252"}) {
         if (std::setlocale(LC_NUMERIC, name) && std::string(localeconv()->decimal_point) == ",") {
             found = name;
             break;

@@ -282,6 +282,9 @@ TEST_F(KZipTest, NamesAreRelativeToTheWorkingFolderAndFlaggedUtf8OnlyWhenNotAsci
 }
 
 TEST_F(KZipTest, AnEntryNameThatWindowsReadsDifferentlyIsRefused) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "no file can carry these names here, so none can reach a package";
+#endif
     const QString project = WriteSource("proyecto.xml", XmlText(5));
     for (const char* name : {"desctec/..\\..\\evil.pdf", "desctec/a:b.pdf", "desctec/CON.pdf",
                              "desctec/informe.pdf.", "desctec/informe "}) {
