@@ -33,7 +33,11 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libgcc_s_seh-1.dl
                 OUTPUT_VARIABLE velorn_libgcc OUTPUT_STRIP_TRAILING_WHITESPACE)
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.dll
                 OUTPUT_VARIABLE velorn_winpthread OUTPUT_STRIP_TRAILING_WHITESPACE)
-set(VELORN_RUNTIME_MINGW "${velorn_libstdcxx}" "${velorn_libgcc}" "${velorn_winpthread}")
+# Debian's zlib for MinGW, which the programs link to (Qt carries its own).
+find_file(VELORN_ZLIB_DLL zlib1.dll PATHS /usr/${VELORN_MINGW}/lib /usr/${VELORN_MINGW}/bin
+          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+set(VELORN_RUNTIME_MINGW "${velorn_libstdcxx}" "${velorn_libgcc}" "${velorn_winpthread}"
+                         "${VELORN_ZLIB_DLL}")
 foreach(dll IN LISTS VELORN_RUNTIME_MINGW)
   if(NOT IS_ABSOLUTE "${dll}" OR NOT EXISTS "${dll}")
     message(FATAL_ERROR "MinGW runtime library not found: ${dll}")
@@ -72,12 +76,14 @@ foreach(velorn_cambio "RequestExecutionLevel user" "SetShellVarContext current")
     message(FATAL_ERROR "CPack's NSIS script changed: '${velorn_cambio}' could not be set")
   endif()
 endforeach()
-# A Unicode installer, so that a folder like "José Núñez" or any other script installs right.
+# A 64-bit Unicode installer: Unicode, so that a folder like "José Núñez" or any other script
+# installs right; 64-bit like the program, so that it runs wherever the program does (a 64-bit
+# Wine without its 32-bit part among them).
 # It goes after the template's first line, a comment that starts with a byte-order mark.
 string(FIND "${velorn_nsis}" "\n" velorn_fin_linea)
 math(EXPR velorn_fin_linea "${velorn_fin_linea} + 1")
 string(SUBSTRING "${velorn_nsis}" 0 ${velorn_fin_linea} velorn_primera)
 string(SUBSTRING "${velorn_nsis}" ${velorn_fin_linea} -1 velorn_resto)
 file(WRITE "${CMAKE_BINARY_DIR}/cpack-nsis/NSIS.template.in"
-     "${velorn_primera}Unicode True\n${velorn_resto}")
+     "${velorn_primera}Target amd64-unicode\n${velorn_resto}")
 set(CPACK_MODULE_PATH "${CMAKE_BINARY_DIR}/cpack-nsis")

@@ -68,7 +68,7 @@ revisar_carpeta() {
                 oleaut32.dll|comdlg32.dll|imm32.dll|winmm.dll|ws2_32.dll|uxtheme.dll|\
                 dwmapi.dll|shlwapi.dll|version.dll|netapi32.dll|userenv.dll|mpr.dll|\
                 msvcrt.dll|d3d9.dll|d3d11.dll|dxgi.dll|dwrite.dll|setupapi.dll|wtsapi32.dll|\
-                authz.dll|ntdll.dll|api-ms-win-*) ;;
+                authz.dll|ntdll.dll|shcore.dll|comctl32.dll|wsock32.dll|api-ms-win-*) ;;
                 *) grep -qxF "$dll" <<<"$propias" ||
                        falla "$(basename "$binario") usa $dll, que no viene con el programa" ;;
             esac
