@@ -167,6 +167,13 @@ xmllint --noout "$proyecto" || falla "el proyecto guardado no es XML válido"
 [ -f "$carpeta/proyecto.xml.bak" ] || falla "no se guardó la copia proyecto.xml.bak"
 [ ! -e "$carpeta/velorn.lock" ] || falla "quedó el bloqueo de la carpeta"
 
+# The agency's verifier, installed beside the program, approves what the program verified.
+estado=0
+(cd "$tmp" && wine "$carpeta/velorn-verificar.exe" "$carpeta_win\\proyecto.xml" \
+    >"$tmp/verificar.log" 2>&1) || estado=$?
+[ "$estado" = 0 ] && grep -q "Resultado: APROBADO." "$tmp/verificar.log" ||
+    { cat "$tmp/verificar.log"; falla "velorn-verificar.exe terminó con $estado"; }
+
 # 6. The uninstaller takes the program and leaves the user's work.
 wine "$carpeta/Uninstall.exe" /S _?="$carpeta_win"
 wineserver -w
