@@ -49,7 +49,7 @@ revisar_carpeta() {
         cmp -s "$dato" "$carpeta/convoc/$(basename "$dato")" ||
             falla "convoc/$(basename "$dato") falta o difiere en $carpeta"
     done
-    for dato in velorn.exe LEAME.txt qt.conf Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll \
+    for dato in velorn.exe velorn-verificar.exe LEAME.txt qt.conf Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll \
             libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
             plugins/platforms/qwindows.dll plugins/styles/qwindowsvistastyle.dll \
             translations/qtbase_es.qm diccionarios/es_AR.aff diccionarios/es_AR.dic \
