@@ -8,6 +8,13 @@
 
 namespace {
 
+// The first characters of a name, never half of a character outside the BMP.
+QString Comienzo(const QString& nombre, qsizetype cuantos) {
+    if (nombre.size() > cuantos && nombre.at(cuantos - 1).isHighSurrogate())
+        --cuantos;
+    return nombre.left(cuantos);
+}
+
 constexpr std::uint32_t kFirmaLocal = 0x04034b50;
 constexpr std::uint32_t kFirmaCentral = 0x02014b50;
 constexpr std::uint32_t kFirmaFinal = 0x06054b50;
@@ -273,7 +280,7 @@ void TIndiceZip::RevisarNombre(const TEntradaZip& entrada) {
     else if (entrada.nombre.size() > kMaximoNombre)
         Agregar("nombre-largo",
                 QStringLiteral("el nombre de la entrada \"%1...\" supera los %2 bytes")
-                    .arg(entrada.Nombre().left(40))
+                    .arg(Comienzo(entrada.Nombre(), 40))
                     .arg(kMaximoNombre));
     else if (entrada.nombre.contains('\0'))
         Agregar("nombre-nulo",

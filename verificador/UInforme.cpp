@@ -32,3 +32,23 @@ QStringList TInforme::Lineas(const QString& mensaje) {
     static const QRegularExpression kFinDeLinea(QStringLiteral("\\r\\n|\\r|\\n"));
     return mensaje.split(kFinDeLinea);
 }
+
+QString TInforme::Visible(const QString& texto) {
+    QString visible;
+    visible.reserve(texto.size());
+    for (const QChar c : texto) {
+        switch (c.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            visible +=
+                QStringLiteral("\\u") +
+                QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+            break;
+        default:
+            visible += c;
+        }
+    }
+    return visible;
+}

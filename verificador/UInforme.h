@@ -26,6 +26,10 @@ class TInforme {
     static QString Veredicto(TResultadoEntrada::TVeredicto veredicto);
     // "paquete", "proyecto".
     static QString Tipo(TResultadoEntrada::TTipo tipo);
+    // A text from the input (a path, an entry's name) that cannot break a line of the report
+    // or drive the terminal: control, line-separating and invisible format characters are
+    // written as \uXXXX.
+    static QString Visible(const QString& texto);
     // The lines of a rule's message, which joins them with carriage returns.
     static QStringList Lineas(const QString& mensaje);
 };

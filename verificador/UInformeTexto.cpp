@@ -23,16 +23,17 @@ QByteArray TInformeTexto::Inicio(const QString& instalacion) const {
 QByteArray TInformeTexto::Entrada(const TResultadoEntrada& r) const {
     const bool paquete = r.tipo == TResultadoEntrada::TTipo::Paquete;
     QString texto = (paquete ? QStringLiteral("Paquete: ") : QStringLiteral("Proyecto: ")) +
-                    QDir::toNativeSeparators(r.ruta) + QLatin1Char('\n');
+                    Visible(QDir::toNativeSeparators(r.ruta)) + QLatin1Char('\n');
     if (!r.error.isEmpty()) {
-        texto += QStringLiteral("  No se pudo leer: %1.\n").arg(r.error);
+        texto += QStringLiteral("  No se pudo leer: %1.\n").arg(Visible(r.error));
     } else {
         texto += r.problemas.empty()
                      ? QStringLiteral("  Integridad: sin problemas.\n")
                      : QStringLiteral("  Integridad: %1.\n")
                            .arg(Contar(int(r.problemas.size()), "problema", "problemas"));
         for (const TProblemaZip& problema : r.problemas)
-            texto += QStringLiteral("    - ") + Oracion(problema.motivo) + QLatin1Char('\n');
+            texto +=
+                QStringLiteral("    - ") + Visible(Oracion(problema.motivo)) + QLatin1Char('\n');
         if (r.verificadoGuardado) {
             texto += *r.verificadoGuardado ? QStringLiteral("  Estado guardado: verificado.\n")
                                            : QStringLiteral("  Estado guardado: no verificado.\n");
@@ -47,7 +48,7 @@ QByteArray TInformeTexto::Entrada(const TResultadoEntrada& r) const {
                 if (!seccion.isEmpty())
                     prefijo += QLatin1Char('[') + seccion + QStringLiteral("] ");
                 for (const QString& linea : Lineas(hallazgo.mensaje)) {
-                    texto += prefijo + linea + QLatin1Char('\n');
+                    texto += prefijo + Visible(linea) + QLatin1Char('\n');
                     prefijo = QStringLiteral("      ");
                 }
             }

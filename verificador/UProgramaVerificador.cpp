@@ -138,7 +138,13 @@ int TProgramaVerificador::Ejecutar(const QStringList& argumentos, QIODevice& sal
     const QStringList entradas = TVerificador::Entradas(parser.positionalArguments());
     TInforme::TResumen resumen;
     qsizetype hechas = 0;
-    salida.write(informe->Inicio(carpetaInstalacion));
+    // A report cut short (a full disk, a closed pipe) must not pass for a whole one.
+    bool escrito = true;
+    const auto Informar = [&salida, &escrito](const QByteArray& parte) {
+        if (escrito && salida.write(parte) != parte.size())
+            escrito = false;
+    };
+    Informar(informe->Inicio(carpetaInstalacion));
     if (terminal)
         Progreso(errores, 0, entradas.size());
     TVerificador(carpetaInstalacion, cuantos).Revisar(entradas, [&](const TResultadoEntrada& r) {
@@ -155,11 +161,16 @@ int TProgramaVerificador::Ejecutar(const QStringList& argumentos, QIODevice& sal
         }
         if (terminal)
             BorrarProgreso(errores);
-        salida.write(informe->Entrada(r));
+        Informar(informe->Entrada(r));
         if (terminal && ++hechas < entradas.size())
             Progreso(errores, hechas, entradas.size());
     });
-    salida.write(informe->Fin(resumen));
+    Informar(informe->Fin(resumen));
+    if (!escrito) {
+        Escribir(errores, QStringLiteral("velorn-verificar: no se pudo escribir el informe: %1\n")
+                              .arg(salida.errorString()));
+        return kIlegible;
+    }
     if (resumen.ilegibles > 0)
         return kIlegible;
     return resumen.observadas > 0 ? kObservado : kAprobado;

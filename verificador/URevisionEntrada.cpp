@@ -172,6 +172,11 @@ void TRevisionEntrada::RevisarPaquete(TResultadoEntrada& resultado) const {
 }
 
 void TRevisionEntrada::RevisarProyecto(TResultadoEntrada& resultado) const {
+    // The same bound as for the project inside a package: a file is read whole, once per thread.
+    if (QFileInfo(resultado.ruta).size() > qint64(TLectorPaquete::kMaximoEntrada)) {
+        Agregar(resultado, Problema("grande", QStringLiteral("el archivo supera los 64 MB")));
+        return;
+    }
     std::unique_ptr<TXMLProject> documento;
     try {
         documento = std::make_unique<TXMLProject>(resultado.ruta);

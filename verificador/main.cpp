@@ -10,6 +10,7 @@
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #elif defined(Q_OS_WIN)
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 #endif
@@ -27,6 +28,14 @@ bool ErroresEnTerminal() {
 #endif
 }
 
+// The report's bytes as they are on every system: a CSV's CRLF must not become CR CR LF.
+void SalidaBinaria() {
+#ifdef Q_OS_WIN
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -37,6 +46,7 @@ int main(int argc, char** argv) {
     // The report is UTF-8; the console shows it as such.
     SetConsoleOutputCP(CP_UTF8);
 #endif
+    SalidaBinaria();
     QFile salida;
     QFile errores;
     // Unbuffered: each input's report goes out as it comes.

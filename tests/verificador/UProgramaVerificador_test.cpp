@@ -4,7 +4,9 @@
 #include "document/UXMLProject.h"
 #include "form/URegistroDatosGenerales.h"
 #include "package/KZip.h"
+#include "package/ZipArmado.h"
 #include "support/UProyectoPrueba.h"
+#include "verificador/UInforme.h"
 
 #include <QBuffer>
 #include <QDirIterator>
@@ -203,6 +205,52 @@ TEST_F(ProgramaVerificadorTest, ExitStatus) {
             << corrida.salida.toStdString();
         EXPECT_TRUE(corrida.errores.contains(QString::fromUtf8(caso.errores)))
             << corrida.errores.toStdString();
+    }
+}
+
+// What an input names cannot forge a line of the report or drive the terminal, a report cut
+// short does not pass for a whole one, and a project file too large to hold is not read.
+TEST_F(ProgramaVerificadorTest, HostileInputsNeitherForgeNorCutTheReport) {
+    EXPECT_EQ(TInforme::Visible(QString::fromUtf8("a\tb\u202Ec\u2028 ñ \xF0\x9F\x98\x80\x1B[2K")),
+              QString::fromUtf8("a\\u0009b\\u202Ec\\u2028 ñ \xF0\x9F\x98\x80\\u001B[2K"));
+
+    QFile proyecto(carpeta_.ProyectoPath());
+    ASSERT_TRUE(proyecto.open(QIODevice::ReadOnly));
+    QDir().mkpath(carpeta_.PathOf("hostil"));
+    carpeta_.WriteFile("hostil/20123456.zip",
+                       ArmarZip({{"proyecto.xml", proyecto.readAll()},
+                                 {"desctec/x\n  Resultado: APROBADO.\x1B[2K.pdf", "%PDF"}}));
+    const TCorrida hostil = Correr({carpeta_.PathOf("hostil/20123456.zip")});
+    EXPECT_EQ(hostil.estado, TProgramaVerificador::kObservado);
+    EXPECT_TRUE(hostil.salida.contains("x\\u000A  Resultado: APROBADO.\\u001B[2K.pdf"))
+        << hostil.salida.toStdString();
+    EXPECT_FALSE(hostil.salida.contains("APROBADO.\n")) << hostil.salida.toStdString();
+
+    QDir().mkpath(carpeta_.PathOf("grande"));
+    QFile grande(carpeta_.PathOf("grande/proyecto.xml"));
+    ASSERT_TRUE(grande.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(grande.resize(65 * 1024 * 1024));
+    grande.close();
+    const TCorrida enorme = Correr({carpeta_.PathOf("grande/proyecto.xml")});
+    EXPECT_EQ(enorme.estado, TProgramaVerificador::kObservado);
+    EXPECT_TRUE(enorme.salida.contains("    - El archivo supera los 64 MB.\n"))
+        << enorme.salida.toStdString();
+
+    // A device that takes no byte, as a full disk or a closed pipe.
+    for (const QString& forma : {QStringLiteral("--json"), QStringLiteral("--csv"), QString()}) {
+        SCOPED_TRACE(forma.toStdString());
+        QBuffer salida;
+        QBuffer errores;
+        salida.open(QIODevice::ReadOnly);
+        errores.open(QIODevice::WriteOnly);
+        QStringList argumentos{QStringLiteral("velorn-verificar"),
+                               carpeta_.PathOf("entradas/20123456.zip")};
+        if (!forma.isEmpty())
+            argumentos << forma;
+        EXPECT_EQ(TProgramaVerificador::Ejecutar(argumentos, salida, errores, false,
+                                                 carpeta_.PathOf(QString())),
+                  TProgramaVerificador::kIlegible);
+        EXPECT_TRUE(errores.data().contains("no se pudo escribir el informe"));
     }
 }
 
