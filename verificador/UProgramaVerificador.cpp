@@ -69,8 +69,8 @@ QString TProgramaVerificador::Ayuda() {
         "Estado de salida:\n"
         "  0  todas las entradas están aprobadas\n"
         "  1  alguna entrada tiene problemas u observaciones\n"
-        "  2  alguna entrada no se pudo leer (las demás se informan igual), o los\n"
-        "     argumentos no son válidos\n"
+        "  2  alguna entrada no se pudo leer (las demás se informan igual), los\n"
+        "     argumentos no son válidos o no se pudo escribir el informe\n"
         "\n"
         "No escribe nada en los paquetes ni en las carpetas que revisa.\n");
 }
