@@ -1,7 +1,9 @@
 // Spell checking of the free texts: the underline as the user types, the context menu, the
 // personal list across runs, the switch, and that none of it touches the project.
+#include "document/UXMLProject.h"
 #include "ortografia/UIdioma.h"
 #include "ortografia/UUbicacionDiccionarios.h"
+#include "ui_support/UPruebaEnvio.h"
 #include "ui_support/UPruebaVentana.h"
 #include "ui_support/UTeclado.h"
 #include "widgets/UResaltadorOrtografia.h"
@@ -131,6 +133,29 @@ TEST_F(OrtografiaTest, TypingUnderlinesTheUnknownWords) {
     TypeText(memo, QStringLiteral("ó"));
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("La región tiene investigación"));
     EXPECT_EQ(Underlined(memo), QStringList());
+}
+
+// Taking a suggestion is the user's own edit: like typing, it ends the verification, and the
+// file keeps what was verified until the next store.
+TEST_F(OrtografiaTest, TakingASuggestionClearsTheVerification) {
+    WriteCompleteProjectInto(PathOf(QString()), true, QString());
+    {
+        TXMLProject documento(PathOf("proyecto.xml"));
+        documento.SetCData(kResumen, QStringLiteral("Una rejion del país"));
+        documento.Save(true);
+        documento.Release();
+    }
+    const QByteArray stored = ReadFile("proyecto.xml");
+    Open();
+    ASSERT_TRUE(Form().IsVerified());
+    ClickSection(2);
+    QPlainTextEdit* memo = Memo("resumenDelProyectoMemo");
+    // A right button press gives the text the focus before its menu opens.
+    memo->setFocus(Qt::MouseFocusReason);
+    RightClick(memo, 4, [](QMenu* menu) { Action(menu, "SugerenciaMenuItem1")->trigger(); });
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("Una región del país"));
+    EXPECT_FALSE(Form().IsVerified());
+    EXPECT_EQ(ReadFile("proyecto.xml"), stored);
 }
 
 // Texts loaded from the project are checked once the window shows.
