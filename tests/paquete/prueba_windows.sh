@@ -173,6 +173,12 @@ estado=0
     >"$tmp/verificar.log" 2>&1) || estado=$?
 [ "$estado" = 0 ] && grep -q "Resultado: APROBADO." "$tmp/verificar.log" ||
     { cat "$tmp/verificar.log"; falla "velorn-verificar.exe terminó con $estado"; }
+# Its table is the same bytes as on Linux: each line ends in CR LF, never in CR CR LF.
+(cd "$tmp" && wine "$carpeta/velorn-verificar.exe" --csv "$carpeta_win\\proyecto.xml" \
+    >"$tmp/verificar.csv" 2>&1) || falla "velorn-verificar.exe --csv falló"
+[ "$(grep -c $'\r$' "$tmp/verificar.csv")" = 2 ] && ! grep -q $'\r\r' "$tmp/verificar.csv" ||
+    { od -c "$tmp/verificar.csv" | head
+      falla "la tabla de velorn-verificar.exe cambió sus finales de línea"; }
 
 # 6. The uninstaller takes the program and leaves the user's work.
 wine "$carpeta/Uninstall.exe" /S _?="$carpeta_win"
